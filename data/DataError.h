@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+// A data file that cannot be used. The message names the file, and the line
+// when one line is at fault, so the player knows what to repair.
+class DataError : public std::runtime_error {
+public:
+    DataError(const QString &path, int line, const QString &reason)
+        : std::runtime_error(compose(path, line, reason).toStdString()) {}
+    DataError(const QString &path, const QString &reason) : DataError(path, 0, reason) {}
+
+    QString message() const { return QString::fromStdString(what()); }
+
+private:
+    static QString compose(const QString &path, int line, const QString &reason)
+    {
+        return line > 0 ? QStringLiteral("%1, line %2: %3").arg(path).arg(line).arg(reason)
+                        : QStringLiteral("%1: %2").arg(path, reason);
+    }
+};

@@ -1,0 +1,52 @@
+#include "data/PlayerDatabase.h"
+
+#include "data/DataError.h"
+#include "data/TextFile.h"
+#include "engine/TextRules.h"
+
+namespace {
+
+const QString kEndMarker = QStringLiteral("<--END-->");
+const QString kHeaderMark = QStringLiteral("<------------------------"); // "<" and 24 hyphens
+constexpr qsizetype kOriginLength = 99;
+
+} // namespace
+
+int PlayerList::count() const
+{
+    int n = 0;
+    while (n < kSlots && !PlayerNames[n + 1].isEmpty())
+        ++n;
+    return n;
+}
+
+PlayerList loadPlayerDatabase(const QString &path)
+{
+    const QStringList lines = readTextLines(path);
+    PlayerList list;
+    QString origin;
+    int skipped = 0;
+    // Only the first 1000 lines count; the end of the file ends the list as
+    // the end marker does.
+    const int readable = static_cast<int>(std::min<qsizetype>(lines.size(), PlayerList::kSlots));
+    for (int i = 1; i <= readable; ++i) {
+        const QString &line = lines[i - 1];
+        // A line of white space alone would store a name nobody can see or
+        // guess, and would end the list early: it counts as blank.
+        if (line.trimmed().isEmpty() || line.startsWith(QStringLiteral("//"))) {
+            ++skipped;
+        } else if (line == kEndMarker) {
+            break;
+        } else if (line.startsWith(kHeaderMark)) {
+            origin = line.mid(kHeaderMark.size(), kOriginLength);
+            ++skipped;
+        } else {
+            const int k = i - skipped;
+            list.PlayerNames[k] = trimSpaces(line);
+            list.PlayerFrom[k] = trimSpaces(origin);
+        }
+    }
+    if (list.count() == 0)
+        throw DataError(path, QStringLiteral("holds no player names; the game needs at least one"));
+    return list;
+}

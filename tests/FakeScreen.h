@@ -1,0 +1,109 @@
+#pragma once
+
+#include "engine/Game.h"
+#include "engine/GameScreen.h"
+#include "engine/RandomSource.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <ostream>
+#include <functional>
+#include <vector>
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// Records what the game shows, in place of the window.
+class FakeScreen : public GameScreen {
+public:
+    struct Box {
+        enum Kind { Message, Input } kind;
+        QString text;
+        QString title;
+        QString defaultText;
+    };
+
+    QMap<Label, QString> captions;
+    Bgr textEnterColour = 0xC0C0C0; // grey, as the window opens
+    Bgr labelTimeColour = 0xE0E0E0;
+    QString text;
+    int focusCount = 0;
+    int timerInterval = 0;
+    std::vector<Box> boxes;
+    std::vector<int> pauses;
+    std::deque<QString> answers;           // what the player types into input boxes
+    std::function<void()> whileBoxIsOpen;  // runs inside every modal box and pause
+
+    QString caption(Label label) const override { return captions.value(label); }
+    void setCaption(Label label, const QString &value) override { captions[label] = value; }
+    void setBackColor(Painted control, Bgr colour) override
+    {
+        (control == Painted::TextEnter ? textEnterColour : labelTimeColour) = colour;
+    }
+    QString enterText() const override { return text; }
+    void setEnterText(const QString &value) override { text = value; }
+    void focusEnterText() override { ++focusCount; }
+    void setTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
+    void messageBox(const QString &boxText, const QString &title) override
+    {
+        boxes.push_back({Box::Message, boxText, title, {}});
+        if (whileBoxIsOpen)
+            whileBoxIsOpen();
+    }
+    QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override
+    {
+        boxes.push_back({Box::Input, prompt, title, defaultText});
+        if (whileBoxIsOpen)
+            whileBoxIsOpen();
+        QString answer;
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
+        return answer;
+    }
+    void pause(int milliseconds) override
+    {
+        pauses.push_back(milliseconds);
+        if (whileBoxIsOpen)
+            whileBoxIsOpen();
+    }
+
+    QString lives() const { return caption(Label::Lives); }
+    QString score() const { return caption(Label::Score); }
+    QString time() const { return caption(Label::Time); }
+    QString masked() const { return caption(Label::NameHiden); }
+    QString entered() const { return caption(Label::Entered); }
+    QStringList highScoreRows() const
+    {
+        QStringList rows;
+        for (int place = 1; place <= 5; ++place)
+            rows << caption(highScoreNameLabel(place)) + u'|' + caption(highScoreLabel(place));
+        return rows;
+    }
+};
+
+// Draws the names in a planned order: each value is the slot to pick, 1-based,
+// out of the filled slots; the last one repeats.
+class PlannedRandom : public RandomSource {
+public:
+    explicit PlannedRandom(std::vector<double> fractions = {0.0}) : fractions_(std::move(fractions)) {}
+    void Randomize() override { ++randomizeCount; }
+    double Rnd() override
+    {
+        const double value = fractions_[std::min(next_, fractions_.size() - 1)];
+        ++next_;
+        return value;
+    }
+    int randomizeCount = 0;
+
+private:
+    std::vector<double> fractions_;
+    std::size_t next_ = 0;
+};

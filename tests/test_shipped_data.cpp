@@ -1,0 +1,40 @@
+#include "data/HighScores.h"
+#include "data/PlayerDatabase.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kDatabase = QStringLiteral(NOMILO_SOURCE_DIR "/database/");
+
+TEST(ShippedData, EveryPlayerIsUniqueAndGuessableFromAnyKeyboard)
+{
+    const PlayerList list = loadPlayerDatabase(kDatabase + QStringLiteral("data.txt"));
+    const int count = list.count();
+    EXPECT_GE(count, 300);
+    QSet<QString> names;
+    QSet<QString> origins;
+    const QRegularExpression plain(QStringLiteral("^[A-Za-z]+([ '-][A-Za-z]+)*$"));
+    for (int slot = 1; slot <= count; ++slot) {
+        const QString &name = list.PlayerNames[static_cast<std::size_t>(slot)];
+        EXPECT_TRUE(plain.match(name).hasMatch()) << "slot " << slot << ": " << name.toStdString();
+        EXPECT_FALSE(names.contains(name)) << "twice: " << name.toStdString();
+        EXPECT_FALSE(list.PlayerFrom[static_cast<std::size_t>(slot)].isEmpty()) << name.toStdString();
+        names.insert(name);
+        origins.insert(list.PlayerFrom[static_cast<std::size_t>(slot)]);
+    }
+    EXPECT_GE(origins.size(), 20);
+}
+
+TEST(ShippedData, TheHighScoreFileIsValid)
+{
+    const HighScoreTable table = readHighScoreFile(kDatabase + QStringLiteral("hscores.txt"));
+    for (int place = 2; place <= 5; ++place)
+        EXPECT_GE(table[place - 1].Score.toInt(), table[place].Score.toInt()) << "sorted, best first";
+}
+
+} // namespace

@@ -1,0 +1,252 @@
+#include "ui/Form1.h"
+
+#include "ui/Colours.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+
+// The pictures are compiled into the ui library, which Qt does not register
+// on its own when the library is static.
+static void registerResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace {
+
+QIcon trophyIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/nomilo.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+bool isEnterKey(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+Form1::Form1(QString appPath, RandomSource &random, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      controls_(createForm1Controls(this)),
+      game_(*this, random, std::move(appPath))
+{
+    registerResources();
+    background_ = QPixmap(QStringLiteral(":/background.bmp"));
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kTitle);
+    setWindowIcon(trophyIcon());
+    setFixedSize(488, 344);
+
+    // Key preview: the window sees every key before the control with the focus.
+    installEventFilter(this);
+    controls_.TextEnter->installEventFilter(this);
+    controls_.CheckLetter->installEventFilter(this);
+
+    connect(controls_.CheckLetter, &QPushButton::clicked, this, [this] { run([this] { game_.CheckLetter_Click(); }); });
+    // The default button: Enter in the letter box clicks it.
+    connect(controls_.TextEnter, &QLineEdit::returnPressed, controls_.CheckLetter, &QPushButton::click);
+    // Only the player's edits arrive here; the game raises the change itself
+    // for the texts it writes.
+    connect(controls_.TextEnter, &QLineEdit::textEdited, this, [this] { run([this] { game_.TextEnter_Change(); }); });
+    connect(controls_.Timer1, &QTimer::timeout, this, [this] { run([this] { game_.Timer1_Timer(); }); });
+}
+
+template <typename Handler>
+void Form1::run(Handler handler)
+{
+    if (ended_)
+        return;
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        controls_.Timer1->stop();
+        QMessageBox box(QMessageBox::Critical, Game::kAppTitle,
+                        QStringLiteral("Nomilo cannot go on.\n\n%1").arg(QString::fromStdString(error.what())),
+                        QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        execModal(box);
+        End(1);
+    }
+}
+
+void Form1::End(int status)
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    controls_.Timer1->stop();
+    emit ended(status);
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (activated_)
+        return;
+    activated_ = true;
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    activateWindow();
+    controls_.TextEnter->setFocus();
+    // The game starts once the window is on screen, whether or not a window
+    // manager ever hands it the focus.
+    QTimer::singleShot(0, this, [this] { run([this] { game_.Form_Activate(); }); });
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    End(0);
+}
+
+void Form1::paintEvent(QPaintEvent *)
+{
+    // At its natural size from the top-left corner: never scaled or tiled.
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const bool press = event->type() == QEvent::KeyPress;
+    if (key->key() == Qt::Key_Escape) {
+        // Holding Escape repeats press and release: only the real release
+        // counts, and only when the press was made in this window too.
+        if (!key->isAutoRepeat()) {
+            if (press) {
+                escapePressedHere_ = true;
+            } else if (escapePressedHere_) {
+                escapePressedHere_ = false;
+                Form_KeyUp(kEscapeKeyCode);
+            }
+        }
+        return true;
+    }
+    // Holding Enter after it closed a box must not fire guess after guess.
+    if (press && key->isAutoRepeat() && isEnterKey(key))
+        return true;
+    if (!press && !key->isAutoRepeat())
+        Form_KeyUp(key->key());
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::Form_KeyUp(int KeyCode)
+{
+    if (KeyCode == kEscapeKeyCode)
+        End(0);
+}
+
+QLabel *Form1::labelFor(Label label) const
+{
+    switch (label) {
+    case Label::NameHiden: return controls_.LabelNameHiden;
+    case Label::NameFrom: return controls_.LabelNameFrom;
+    case Label::Entered: return controls_.Entered;
+    case Label::Lives: return controls_.LabelLives;
+    case Label::Score: return controls_.LabelScore;
+    case Label::Time: return controls_.LabelTime;
+    case Label::Hn1: case Label::Hn2: case Label::Hn3: case Label::Hn4: case Label::Hn5:
+        return controls_.Hn.at(static_cast<std::size_t>(static_cast<int>(label) - static_cast<int>(Label::Hn1)));
+    case Label::Hs1: case Label::Hs2: case Label::Hs3: case Label::Hs4: case Label::Hs5:
+        return controls_.Hs.at(static_cast<std::size_t>(static_cast<int>(label) - static_cast<int>(Label::Hs1)));
+    }
+    Q_UNREACHABLE();
+}
+
+QString Form1::caption(Label label) const
+{
+    return labelFor(label)->text();
+}
+
+void Form1::setCaption(Label label, const QString &text)
+{
+    labelFor(label)->setText(displayText(text));
+}
+
+void Form1::setBackColor(Painted control, Bgr colour)
+{
+    const QColor color = fromBgr(colour);
+    if (control == Painted::TextEnter) {
+        controls_.TextEnter->setStyleSheet(letterBoxStyle(color.name()));
+        return;
+    }
+    QPalette palette = controls_.LabelTime->palette();
+    palette.setColor(QPalette::Window, color);
+    controls_.LabelTime->setPalette(palette);
+}
+
+QString Form1::enterText() const
+{
+    return controls_.TextEnter->text();
+}
+
+void Form1::setEnterText(const QString &text)
+{
+    controls_.TextEnter->setText(text);
+}
+
+void Form1::focusEnterText()
+{
+    controls_.TextEnter->setFocus();
+}
+
+void Form1::setTimerInterval(int milliseconds)
+{
+    if (milliseconds > 0)
+        controls_.Timer1->start(milliseconds);
+    else
+        controls_.Timer1->stop();
+}
+
+int Form1::execModal(QDialog &box)
+{
+    escapePressedHere_ = false;
+    const int result = box.exec();
+    escapePressedHere_ = false;
+    return result;
+}
+
+void Form1::messageBox(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, displayText(text), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    execModal(box);
+}
+
+QString Form1::inputBox(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    QInputDialog box(this);
+    box.setWindowTitle(title);
+    box.setLabelText(displayText(prompt));
+    if (auto *label = box.findChild<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
+    box.setTextValue(defaultText);
+    return execModal(box) == QDialog::Accepted ? box.textValue() : QString();
+}
+
+void Form1::pause(int milliseconds)
+{
+    // The finished name must be on screen before the thread blocks.
+    repaint();
+    QGuiApplication::sync();
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
