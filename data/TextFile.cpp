@@ -34,7 +34,7 @@ QString decodeCp1252(const QByteArray &bytes)
 QString decodeText(const QByteArray &bytes)
 {
     QByteArrayView body(bytes);
-    if (body.startsWith("\xEF\xBB\xBF"))
+    while (body.startsWith("\xEF\xBB\xBF"))
         body = body.sliced(3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(body);

@@ -71,18 +71,18 @@ void GameFixture::ticks(int count)
         game->Timer1_Timer();
 }
 
-bool passesWithFileSizeLimit(long bytes, const std::function<bool()> &check)
+namespace {
+
+// Runs `check` in a child process after `prepare`; true when both held.
+bool passesInChild(const std::function<bool()> &prepare, const std::function<bool()> &check)
 {
     const pid_t child = ::fork();
     if (child < 0)
         return false;
     if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
-        const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
         bool passed = false;
         try {
-            passed = check();
+            passed = prepare() && check();
         } catch (...) {
         }
         ::_exit(passed ? 0 : 1);
@@ -90,4 +90,32 @@ bool passesWithFileSizeLimit(long bytes, const std::function<bool()> &check)
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+} // namespace
+
+bool passesWithFileSizeLimit(long bytes, const std::function<bool()> &check)
+{
+    return passesInChild(
+        [bytes] {
+            ::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+            const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
+            return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        },
+        check);
+}
+
+bool passesAsUnprivilegedUser(const QString &folder, const std::function<bool()> &check)
+{
+    return passesInChild(
+        [folder] {
+            if (::geteuid() != 0)
+                return true;
+            // Root ignores permissions: become "nobody", who may read the folder.
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                              | QFile::ExeOther);
+            constexpr uid_t kNobody = 65534;
+            return ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+        },
+        check);
 }

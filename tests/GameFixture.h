@@ -43,5 +43,9 @@ protected:
 // as on a full disk; the limit binds root too. True when the check passed.
 bool passesWithFileSizeLimit(long bytes, const std::function<bool()> &check);
 
+// Runs a check in a child process that permissions bind, even when the tests
+// run as root; `folder` is made readable for it.
+bool passesAsUnprivilegedUser(const QString &folder, const std::function<bool()> &check);
+
 // Lines joined by CR LF, with one after the last.
 QByteArray crlfLines(const QStringList &lines);

@@ -3,7 +3,6 @@
 #include "ui/Colours.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -245,8 +244,8 @@ QString Form1::inputBox(const QString &prompt, const QString &title, const QStri
 
 void Form1::pause(int milliseconds)
 {
-    // The finished name must be on screen before the thread blocks.
+    // The finished name must be on screen before the thread blocks; repaint()
+    // paints and flushes at once, without handling any pending event.
     repaint();
-    QGuiApplication::sync();
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }

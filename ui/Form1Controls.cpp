@@ -32,6 +32,8 @@ constexpr LabelLook kFirstScore{colour::kPaleGreen, colour::kBlack, Qt::AlignHCe
 constexpr LabelLook kPlaceName{colour::kWhite, colour::kBlack, Qt::AlignLeft | Qt::AlignTop, true};
 constexpr LabelLook kPlaceScore{colour::kWhite, colour::kBlack, Qt::AlignHCenter | Qt::AlignTop, true};
 
+constexpr int kFramedIndent = 2;
+
 QFont courierBold(int pixelSize)
 {
     QFont font(QStringLiteral("Courier New"));
@@ -63,6 +65,9 @@ QLabel *makeLabel(QWidget *window, const char *name, QRect geometry, const QStri
     if (look.framed) {
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(1);
+        // A framed label otherwise indents by half an "x" of its own font,
+        // which pushes the large counter digits out through the bottom.
+        label->setIndent(kFramedIndent);
     }
     return label;
 }

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Nomilo needs, only those missing.
+#   tools/setup-debian.sh play   what building and playing needs
+#   tools/setup-debian.sh test   that, plus what the whole test suite needs
+set -euo pipefail
+
+play=(cmake g++ make qt6-base-dev fonts-liberation)
+test=(libgtest-dev libgmock-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev)
+
+wanted=("${play[@]}")
+case ${1:-play} in
+    play) ;;
+    test) wanted+=("${test[@]}") ;;
+    *) echo "usage: $0 [play|test]" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
