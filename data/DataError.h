@@ -9,8 +9,13 @@
 class DataError : public std::runtime_error {
 public:
     DataError(const QString &path, int line, const QString &reason)
-        : std::runtime_error(compose(path, line, reason).toStdString()) {}
-    DataError(const QString &path, const QString &reason) : DataError(path, 0, reason) {}
+        : std::runtime_error(compose(path, line, reason).toStdString())
+    {
+    }
+    DataError(const QString &path, const QString &reason)
+        : DataError(path, 0, reason)
+    {
+    }
 
     QString message() const { return QString::fromStdString(what()); }
 

@@ -61,9 +61,7 @@ void writeHighScoreFile(const QString &path, const HighScoreTable &table)
     QSaveFile file(path);
     const auto fail = [&](const QString &reason) {
         file.cancelWriting();
-        throw SaveError(QStringLiteral("The high scores could not be saved to %1: %2")
-                            .arg(path, reason)
-                            .toStdString());
+        throw SaveError(QStringLiteral("The high scores could not be saved to %1: %2").arg(path, reason).toStdString());
     };
     if (!file.open(QIODevice::WriteOnly))
         fail(file.errorString());

@@ -3,7 +3,9 @@
 #include "engine/TextRules.h"
 
 Game::Game(GameScreen &screen, RandomSource &random, QString appPath)
-    : screen_(screen), random_(random), appPath_(std::move(appPath))
+    : screen_(screen)
+    , random_(random)
+    , appPath_(std::move(appPath))
 {
 }
 

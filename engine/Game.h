@@ -91,7 +91,11 @@ private:
 
 class Game::ModalScope {
 public:
-    explicit ModalScope(Game &game) : game_(game) { ++game_.modalDepth_; }
+    explicit ModalScope(Game &game)
+        : game_(game)
+    {
+        ++game_.modalDepth_;
+    }
     ~ModalScope() { --game_.modalDepth_; }
     ModalScope(const ModalScope &) = delete;
     ModalScope &operator=(const ModalScope &) = delete;

@@ -39,8 +39,8 @@ void Game::CheckMyScore(qint16 MyScore)
     screen_.setTimerInterval(0);
     if (place == 0) {
         ModalScope waiting(*this);
-        screen_.messageBox(QStringLiteral("Game Over.. You scored %1\r\nIt was %2").arg(numberText(MyScore), CurrentName),
-                           kAppTitle);
+        screen_.messageBox(
+            QStringLiteral("Game Over.. You scored %1\r\nIt was %2").arg(numberText(MyScore), CurrentName), kAppTitle);
     } else {
         QString answer;
         {

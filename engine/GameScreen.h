@@ -13,12 +13,26 @@ enum class Label {
     Lives,
     Score,
     Time,
-    Hn1, Hn2, Hn3, Hn4, Hn5, // names of places 1 to 5
-    Hs1, Hs2, Hs3, Hs4, Hs5, // scores of places 1 to 5
+    Hn1,
+    Hn2,
+    Hn3,
+    Hn4,
+    Hn5, // names of places 1 to 5
+    Hs1,
+    Hs2,
+    Hs3,
+    Hs4,
+    Hs5, // scores of places 1 to 5
 };
 
-inline Label highScoreNameLabel(int place) { return static_cast<Label>(static_cast<int>(Label::Hn1) + place - 1); }
-inline Label highScoreLabel(int place) { return static_cast<Label>(static_cast<int>(Label::Hs1) + place - 1); }
+inline Label highScoreNameLabel(int place)
+{
+    return static_cast<Label>(static_cast<int>(Label::Hn1) + place - 1);
+}
+inline Label highScoreLabel(int place)
+{
+    return static_cast<Label>(static_cast<int>(Label::Hs1) + place - 1);
+}
 
 // The controls whose background colour the game changes.
 enum class Painted { TextEnter, LabelTime };

@@ -49,8 +49,8 @@ void Game::logLetter(const QString &letter)
 
 int Game::CheckLog(const QString &LetterIs) const
 {
-    const bool logged = !LetterIs.isEmpty()
-        && std::find(LettersLog.begin() + 1, LettersLog.end(), LetterIs) != LettersLog.end();
+    const bool logged
+        = !LetterIs.isEmpty() && std::find(LettersLog.begin() + 1, LettersLog.end(), LetterIs) != LettersLog.end();
     return logged ? 0 : 1;
 }
 
@@ -62,7 +62,7 @@ void Game::TextEnter_Change()
         setEnterText(QString());
 
     const QString letter = lcase(screen_.enterText());
-    const bool repeated = !letter.isEmpty()
-        && std::find(LettersLog.begin() + 1, LettersLog.end(), letter) != LettersLog.end();
+    const bool repeated
+        = !letter.isEmpty() && std::find(LettersLog.begin() + 1, LettersLog.end(), letter) != LettersLog.end();
     screen_.setBackColor(Painted::TextEnter, repeated ? colour::kLightRed : colour::kWhite);
 }

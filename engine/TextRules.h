@@ -26,4 +26,7 @@ QString numberText(double value);
 QString trimSpaces(const QString &text);
 
 // Lower case, for comparisons that ignore case.
-inline QString lcase(const QString &text) { return text.toLower(); }
+inline QString lcase(const QString &text)
+{
+    return text.toLower();
+}

@@ -9,8 +9,8 @@
 #include <QStringList>
 
 #include <deque>
-#include <ostream>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 // Readable QStrings in test failures.
@@ -37,8 +37,8 @@ public:
     int timerInterval = 0;
     std::vector<Box> boxes;
     std::vector<int> pauses;
-    std::deque<QString> answers;           // what the player types into input boxes
-    std::function<void()> whileBoxIsOpen;  // runs inside every modal box and pause
+    std::deque<QString> answers;          // what the player types into input boxes
+    std::function<void()> whileBoxIsOpen; // runs inside every modal box and pause
 
     QString caption(Label label) const override { return captions.value(label); }
     void setCaption(Label label, const QString &value) override { captions[label] = value; }
@@ -93,7 +93,10 @@ public:
 // out of the filled slots; the last one repeats.
 class PlannedRandom : public RandomSource {
 public:
-    explicit PlannedRandom(std::vector<double> fractions = {0.0}) : fractions_(std::move(fractions)) {}
+    explicit PlannedRandom(std::vector<double> fractions = {0.0})
+        : fractions_(std::move(fractions))
+    {
+    }
     void Randomize() override { ++randomizeCount; }
     double Rnd() override
     {

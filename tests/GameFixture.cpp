@@ -112,8 +112,8 @@ bool passesAsUnprivilegedUser(const QString &folder, const std::function<bool()>
             if (::geteuid() != 0)
                 return true;
             // Root ignores permissions: become "nobody", who may read the folder.
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
-                                              | QFile::ExeOther);
+            QFile::setPermissions(
+                folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
             constexpr uid_t kNobody = 65534;
             return ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
         },

@@ -13,9 +13,9 @@ protected:
     QString clock() const
     {
         const char *look = screen.labelTimeColour == colour::kLightGrey ? "grey"
-            : screen.labelTimeColour == colour::kLightRed              ? "light red"
-            : screen.labelTimeColour == colour::kRed                   ? "red"
-                                                                       : "?";
+            : screen.labelTimeColour == colour::kLightRed               ? "light red"
+            : screen.labelTimeColour == colour::kRed                    ? "red"
+                                                                        : "?";
         return screen.time() + QStringLiteral(" on ") + QString::fromLatin1(look);
     }
 };

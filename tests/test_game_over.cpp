@@ -39,7 +39,7 @@ struct RankCase {
     QStringList after;
 };
 
-class RankingTest : public GameOverTest, public ::testing::WithParamInterface<RankCase> {};
+class RankingTest : public GameOverTest, public ::testing::WithParamInterface<RankCase> { };
 
 TEST_P(RankingTest, RanksAsTheTableStandsAndShiftsThePlacesBelow)
 {
@@ -52,10 +52,11 @@ TEST_P(RankingTest, RanksAsTheTableStandsAndShiftsThePlacesBelow)
         EXPECT_EQ(screen.boxes[0].text, QStringLiteral("Game Over.. You scored %1\r\nIt was Anna").arg(c.myScore));
     } else {
         EXPECT_EQ(screen.boxes[0].kind, FakeScreen::Box::Input);
-        EXPECT_EQ(screen.boxes[0].text, QStringLiteral("Congratulations, you're place number %1 with %2 points.\r\n"
-                                                       "Last answer was Anna")
-                                            .arg(c.place)
-                                            .arg(c.myScore));
+        EXPECT_EQ(screen.boxes[0].text,
+                  QStringLiteral("Congratulations, you're place number %1 with %2 points.\r\n"
+                                 "Last answer was Anna")
+                      .arg(c.place)
+                      .arg(c.myScore));
     }
     EXPECT_EQ(screen.boxes[0].title, "Nomilo");
     EXPECT_EQ(screen.highScoreRows(), c.after);
@@ -63,16 +64,16 @@ TEST_P(RankingTest, RanksAsTheTableStandsAndShiftsThePlacesBelow)
 
 INSTANTIATE_TEST_SUITE_P(
     PlacesFromTheFile, RankingTest,
-    ::testing::Values(
-        RankCase{{"40", "30", "30", "20", "10"}, 30, 4, {"A|40", "B|30", "C|30", "New|30", "D|20"}},
-        RankCase{{"40", "30", "30", "20", "10"}, 10, 0, {"A|40", "B|30", "C|30", "D|20", "E|10"}},
-        RankCase{{"40", "30", "30", "20", "10"}, 20, 5, {"A|40", "B|30", "C|30", "D|20", "New|20"}},
-        RankCase{{"40", "30", "30", "20", "10"}, 41, 1, {"New|41", "A|40", "B|30", "C|30", "D|20"}},
-        RankCase{{"400", "300", "200", "150", "99"}, 100, 5, {"A|400", "B|300", "C|200", "D|150", "New|100"}},
-        RankCase{{"0", "0", "0", "0", "-1"}, 0, 5, {"A|0", "B|0", "C|0", "D|0", "New|0"}},
-        RankCase{{"1", "1", "1", "1", "0"}, 0, 0, {"A|1", "B|1", "C|1", "D|1", "E|0"}},
-        RankCase{{"10", "50", "20", "5", "1"}, 30, 3, {"A|10", "B|50", "New|30", "C|20", "D|5"}},
-        RankCase{{"1", "1", "1", "1", "100"}, 50, 0, {"A|1", "B|1", "C|1", "D|1", "E|100"}}));
+    ::testing::Values(RankCase{{"40", "30", "30", "20", "10"}, 30, 4, {"A|40", "B|30", "C|30", "New|30", "D|20"}},
+                      RankCase{{"40", "30", "30", "20", "10"}, 10, 0, {"A|40", "B|30", "C|30", "D|20", "E|10"}},
+                      RankCase{{"40", "30", "30", "20", "10"}, 20, 5, {"A|40", "B|30", "C|30", "D|20", "New|20"}},
+                      RankCase{{"40", "30", "30", "20", "10"}, 41, 1, {"New|41", "A|40", "B|30", "C|30", "D|20"}},
+                      RankCase{
+                          {"400", "300", "200", "150", "99"}, 100, 5, {"A|400", "B|300", "C|200", "D|150", "New|100"}},
+                      RankCase{{"0", "0", "0", "0", "-1"}, 0, 5, {"A|0", "B|0", "C|0", "D|0", "New|0"}},
+                      RankCase{{"1", "1", "1", "1", "0"}, 0, 0, {"A|1", "B|1", "C|1", "D|1", "E|0"}},
+                      RankCase{{"10", "50", "20", "5", "1"}, 30, 3, {"A|10", "B|50", "New|30", "C|20", "D|5"}},
+                      RankCase{{"1", "1", "1", "1", "100"}, 50, 0, {"A|1", "B|1", "C|1", "D|1", "E|100"}}));
 
 TEST_F(GameOverTest, APlacementRewritesTheFileAndStartsANewGame)
 {
@@ -119,7 +120,8 @@ TEST_F(GameOverTest, AMissingFileIsCreatedByTheFirstPlacement)
 {
     QFile::remove(path(QStringLiteral("database/hscores.txt")));
     endWith(3, QStringLiteral("Neo"));
-    EXPECT_EQ(readFile(QStringLiteral("database/hscores.txt")), crlfLines({"Neo", "", "", "", "", "3", "0", "0", "0", "0"}));
+    EXPECT_EQ(readFile(QStringLiteral("database/hscores.txt")),
+              crlfLines({"Neo", "", "", "", "", "3", "0", "0", "0", "0"}));
 }
 
 TEST_F(GameOverTest, AFileDamagedMeanwhileIsAnErrorAndStaysUntouched)

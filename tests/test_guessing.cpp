@@ -4,10 +4,7 @@ namespace {
 
 class GuessingTest : public GameFixture {
 protected:
-    void SetUp() override
-    {
-        writeScores({"Ann", "Ben", "Cy", "Di", "Ed"}, {"40", "30", "20", "10", "5"});
-    }
+    void SetUp() override { writeScores({"Ann", "Ben", "Cy", "Di", "Ed"}, {"40", "30", "20", "10", "5"}); }
     void play(const QString &name)
     {
         writePlayers({QStringLiteral("Testland:") + name});

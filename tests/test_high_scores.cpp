@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 
-
 using ::testing::HasSubstr;
 
 namespace {
@@ -50,7 +49,8 @@ TEST_F(HighScoreFileTest, ExtraLinesAreIgnoredAndDroppedAtTheNextSave)
     HighScoreTable table = readHighScoreFile(file());
     EXPECT_EQ(table[5].Score, "1");
     writeHighScoreFile(file(), table);
-    EXPECT_EQ(readFile(QStringLiteral("database/hscores.txt")), crlfLines({"a", "b", "c", "d", "e", "5", "4", "3", "2", "1"}));
+    EXPECT_EQ(readFile(QStringLiteral("database/hscores.txt")),
+              crlfLines({"a", "b", "c", "d", "e", "5", "4", "3", "2", "1"}));
 }
 
 TEST_F(HighScoreFileTest, AMissingFileIsAFirstRunAndIsNotCreatedByReading)

@@ -29,11 +29,10 @@ protected:
 
 TEST_F(PlayerDatabaseTest, ExampleFileGroupsNamesUnderTheirHeaders)
 {
-    const PlayerList list = load(crlfLines({QStringLiteral("// player list"), header(QStringLiteral("Northland")),
-                                            QStringLiteral("First Person"), QString(),
-                                            QStringLiteral("Second O'Person-Name"), header(QStringLiteral("   Southland")),
-                                            QStringLiteral("   Third Person  "), QStringLiteral("<--END-->"),
-                                            QStringLiteral("Fourth Person")}));
+    const PlayerList list = load(crlfLines(
+        {QStringLiteral("// player list"), header(QStringLiteral("Northland")), QStringLiteral("First Person"),
+         QString(), QStringLiteral("Second O'Person-Name"), header(QStringLiteral("   Southland")),
+         QStringLiteral("   Third Person  "), QStringLiteral("<--END-->"), QStringLiteral("Fourth Person")}));
     EXPECT_EQ(list.count(), 3);
     EXPECT_EQ(list.PlayerNames[1], "First Person");
     EXPECT_EQ(list.PlayerFrom[1], "Northland");
@@ -48,15 +47,15 @@ TEST_F(PlayerDatabaseTest, LineKindsAreTestedExactlyAndInOrder)
 {
     const PlayerList list = load(crlfLines({
         QStringLiteral("Above Any Header"),
-        QStringLiteral(" <--END-->"),                            // not the marker: a name, trimmed
-        QStringLiteral("<--end-->"),                             // case matters: a name
-        QStringLiteral(" ") + header(QStringLiteral("X")),       // a space first: a name
-        QStringLiteral("/ one slash"),                           // a name
-        QStringLiteral(" //spaced"),                             // a name beginning with //
-        QStringLiteral("//"),                                    // a comment
-        QStringLiteral("<--------------------------Longer"),     // 26 hyphens: origin "--Longer"
+        QStringLiteral(" <--END-->"),                        // not the marker: a name, trimmed
+        QStringLiteral("<--end-->"),                         // case matters: a name
+        QStringLiteral(" ") + header(QStringLiteral("X")),   // a space first: a name
+        QStringLiteral("/ one slash"),                       // a name
+        QStringLiteral(" //spaced"),                         // a name beginning with //
+        QStringLiteral("//"),                                // a comment
+        QStringLiteral("<--------------------------Longer"), // 26 hyphens: origin "--Longer"
         QStringLiteral("Dash Person"),
-        QStringLiteral("<------------------------"),             // exactly 25: origin ""
+        QStringLiteral("<------------------------"), // exactly 25: origin ""
         QStringLiteral("No Origin"),
         header(QStringLiteral("Far") + QString(120, u'x')),
         QStringLiteral("Long Origin"),
@@ -123,7 +122,9 @@ TEST_F(PlayerDatabaseTest, DamagedOrMissingFilesAreClearErrorsNamingTheFile)
 
 TEST(TextFile, DecodesUtf8WithOrWithoutBomAndFallsBackToWindows1252)
 {
-    EXPECT_EQ(decodeText("\xEF\xBB\xBF" "Mb\xC3\xA4ppe"), QStringLiteral("Mb\u00E4ppe"));
+    EXPECT_EQ(decodeText("\xEF\xBB\xBF"
+                         "Mb\xC3\xA4ppe"),
+              QStringLiteral("Mb\u00E4ppe"));
     EXPECT_EQ(decodeText("M\xFCller \x80"), QStringLiteral("M\u00FCller \u20AC")) << "not UTF-8: Windows-1252";
     EXPECT_EQ(splitLines(QStringLiteral("a\r\nb\nc\r\n")), QStringList({"a", "b", "c"}));
     EXPECT_EQ(splitLines(QStringLiteral("a\r\n\r\n")), QStringList({"a", ""}));

@@ -95,21 +95,22 @@ TEST_F(WindowTest, EveryControlStandsWhereTheLayoutPutsIt)
     EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
 
     const std::vector<std::pair<QWidget *, QRect>> layout = {
-        {c().LabelNameHiden, {8, 8, 473, 105}}, {c().CheckLetter, {8, 120, 81, 17}},
+        {c().LabelNameHiden, {8, 8, 473, 105}},  {c().CheckLetter, {8, 120, 81, 17}},
         {c().LabelNameFrom, {96, 120, 385, 17}}, {c().TextEnter, {8, 136, 81, 19}},
-        {c().Entered, {96, 136, 385, 17}},      {c().Label2, {8, 160, 81, 17}},
-        {c().Label7, {96, 160, 265, 17}},       {c().Label5, {368, 160, 113, 17}},
-        {c().LabelLives, {8, 176, 81, 57}},     {c().LabelScore, {96, 176, 265, 57}},
-        {c().LabelTime, {368, 176, 113, 57}},   {c().Label3, {8, 240, 233, 17}},
-        {c().Label1, {248, 240, 233, 97}},      {c().Hn[0], {8, 256, 177, 17}},
-        {c().Hs[0], {184, 256, 57, 17}},        {c().Hn[4], {8, 320, 177, 17}},
+        {c().Entered, {96, 136, 385, 17}},       {c().Label2, {8, 160, 81, 17}},
+        {c().Label7, {96, 160, 265, 17}},        {c().Label5, {368, 160, 113, 17}},
+        {c().LabelLives, {8, 176, 81, 57}},      {c().LabelScore, {96, 176, 265, 57}},
+        {c().LabelTime, {368, 176, 113, 57}},    {c().Label3, {8, 240, 233, 17}},
+        {c().Label1, {248, 240, 233, 97}},       {c().Hn[0], {8, 256, 177, 17}},
+        {c().Hs[0], {184, 256, 57, 17}},         {c().Hn[4], {8, 320, 177, 17}},
         {c().Hs[4], {184, 320, 57, 17}},
     };
     for (const auto &[widget, rect] : layout)
         EXPECT_EQ(widget->geometry(), rect) << widget->objectName().toStdString();
     EXPECT_EQ(window->findChildren<QLabel *>().size(), 21);
-    EXPECT_EQ(c().Label1->text(), "Scoring points:\nIf you guess the right letter = 1 point\n"
-                                  "Next level = 2 points, 2 lives\n\nStarting time is 100sec -5sec for every level passed");
+    EXPECT_EQ(c().Label1->text(),
+              "Scoring points:\nIf you guess the right letter = 1 point\n"
+              "Next level = 2 points, 2 lives\n\nStarting time is 100sec -5sec for every level passed");
     EXPECT_EQ(c().Label2->text(), "Number of lives");
     EXPECT_EQ(c().CheckLetter->text(), "Enter letter");
 }

@@ -40,10 +40,11 @@ bool isEnterKey(const QKeyEvent *key)
 } // namespace
 
 Form1::Form1(QString appPath, RandomSource &random, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      controls_(createForm1Controls(this)),
-      game_(*this, random, std::move(appPath))
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , controls_(createForm1Controls(this))
+    , game_(*this, random, std::move(appPath))
 {
     registerResources();
     background_ = QPixmap(QStringLiteral(":/background.bmp"));
@@ -163,9 +164,17 @@ QLabel *Form1::labelFor(Label label) const
     case Label::Lives: return controls_.LabelLives;
     case Label::Score: return controls_.LabelScore;
     case Label::Time: return controls_.LabelTime;
-    case Label::Hn1: case Label::Hn2: case Label::Hn3: case Label::Hn4: case Label::Hn5:
+    case Label::Hn1:
+    case Label::Hn2:
+    case Label::Hn3:
+    case Label::Hn4:
+    case Label::Hn5:
         return controls_.Hn.at(static_cast<std::size_t>(static_cast<int>(label) - static_cast<int>(Label::Hn1)));
-    case Label::Hs1: case Label::Hs2: case Label::Hs3: case Label::Hs4: case Label::Hs5:
+    case Label::Hs1:
+    case Label::Hs2:
+    case Label::Hs3:
+    case Label::Hs4:
+    case Label::Hs5:
         return controls_.Hs.at(static_cast<std::size_t>(static_cast<int>(label) - static_cast<int>(Label::Hs1)));
     }
     Q_UNREACHABLE();

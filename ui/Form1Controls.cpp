@@ -129,7 +129,8 @@ Form1Controls createForm1Controls(QWidget *window)
     c.CheckLetter->setDefault(true);
 
     c.Entered = makeLabel(window, "Entered", {96, 136, 385, 17}, QString(), kEnteredLine);
-    c.LabelNameFrom = makeLabel(window, "LabelNameFrom", {96, 120, 385, 17}, QStringLiteral("This player is from"), kOrigin);
+    c.LabelNameFrom
+        = makeLabel(window, "LabelNameFrom", {96, 120, 385, 17}, QStringLiteral("This player is from"), kOrigin);
     c.Label1 = makeLabel(window, "Label1", {248, 240, 233, 97}, scoringRulesText(), kRules);
     c.Label2 = makeLabel(window, "Label2", {8, 160, 81, 17}, QStringLiteral("Number of lives"), kHeading);
     c.LabelLives = makeLabel(window, "LabelLives", {8, 176, 81, 57}, QStringLiteral("10"), kCounter);

@@ -24,8 +24,8 @@ struct Form1Controls {
     QLabel *LabelLives = nullptr;
     QLabel *LabelScore = nullptr;
     QLabel *LabelTime = nullptr;
-    QLabel *Label3 = nullptr; // "High Scores"
-    QLabel *Label1 = nullptr; // the scoring rules
+    QLabel *Label3 = nullptr;     // "High Scores"
+    QLabel *Label1 = nullptr;     // the scoring rules
     std::array<QLabel *, 5> Hn{}; // Hn1..Hn5: names of places 1 to 5
     std::array<QLabel *, 5> Hs{}; // Hs1..Hs5: scores of places 1 to 5
     QTimer *Timer1 = nullptr;
