@@ -17,7 +17,7 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString decodeCp1252(const QByteArray &bytes)
+QString decodeCp1252(QByteArrayView bytes)
 {
     QString text;
     text.reserve(bytes.size());
@@ -39,7 +39,7 @@ QString decodeText(const QByteArray &bytes)
     QString text = utf8.decode(body);
     if (!utf8.hasError())
         return text;
-    return decodeCp1252(bytes);
+    return decodeCp1252(body.toByteArray());
 }
 
 QStringList splitLines(const QString &text)

@@ -126,6 +126,7 @@ TEST(TextFile, DecodesUtf8WithOrWithoutBomAndFallsBackToWindows1252)
                          "Mb\xC3\xA4ppe"),
               QStringLiteral("Mb\u00E4ppe"));
     EXPECT_EQ(decodeText("M\xFCller \x80"), QStringLiteral("M\u00FCller \u20AC")) << "not UTF-8: Windows-1252";
+    EXPECT_EQ(decodeText("\xEF\xBB\xBFM\xFCller"), QStringLiteral("M\u00FCller")) << "no stray BOM characters";
     EXPECT_EQ(splitLines(QStringLiteral("a\r\nb\nc\r\n")), QStringList({"a", "b", "c"}));
     EXPECT_EQ(splitLines(QStringLiteral("a\r\n\r\n")), QStringList({"a", ""}));
     EXPECT_TRUE(splitLines(QString()).isEmpty());
