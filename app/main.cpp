@@ -9,7 +9,6 @@ int main(int argc, char *argv[])
     // The application name is the title of every box that gives none. The
     // display name stays unset: Qt would append it to the window's title.
     QApplication::setApplicationName(Game::kAppTitle);
-    useDefaultFont();
 
     ClockRandom random;
     Form1 window(QCoreApplication::applicationDirPath(), random);

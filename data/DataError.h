@@ -22,7 +22,7 @@ public:
 private:
     static QString compose(const QString &path, int line, const QString &reason)
     {
-        return line > 0 ? QStringLiteral("%1, line %2: %3").arg(path).arg(line).arg(reason)
+        return line > 0 ? QStringLiteral("%1, line %2: %3").arg(path, QString::number(line), reason)
                         : QStringLiteral("%1: %2").arg(path, reason);
     }
 };

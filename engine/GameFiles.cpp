@@ -2,6 +2,8 @@
 
 void Game::LoadPlayers()
 {
+    // A fresh list every game: names from an earlier, longer file must not
+    // linger in slots the file no longer fills.
     Players = loadPlayerDatabase(playerDatabasePath());
 }
 

@@ -6,6 +6,17 @@ namespace {
 
 const QString kEmptyAnswer = QStringLiteral("I'm Stupid");
 
+// The high-score file holds one name per line, so a name pasted with line
+// breaks keeps its words on one line.
+QString oneLine(QString answer)
+{
+    for (QChar &c : answer) {
+        if (c == u'\r' || c == u'\n' || c == QChar(0x2028) || c == QChar(0x2029))
+            c = u' ';
+    }
+    return answer;
+}
+
 } // namespace
 
 // The place a final score earns, or 0 for none. Only place 5 decides whether
@@ -50,7 +61,7 @@ void Game::CheckMyScore(qint16 MyScore)
                                           .arg(QString::number(place), numberText(MyScore), CurrentName),
                                       kAppTitle, LastHighScoreName);
         }
-        LastHighScoreName = answer.isEmpty() ? kEmptyAnswer : answer;
+        LastHighScoreName = answer.isEmpty() ? kEmptyAnswer : oneLine(answer);
         placeScore(place, MyScore);
         try {
             SaveScores();

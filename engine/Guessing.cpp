@@ -2,6 +2,8 @@
 
 #include "engine/TextRules.h"
 
+#include <algorithm>
+
 void Game::CheckLetter_Click()
 {
     if (screen_.enterText().isEmpty()) {

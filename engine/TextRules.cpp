@@ -1,24 +1,37 @@
 #include "engine/TextRules.h"
 
 #include <cmath>
+#include <optional>
 
 NotANumber::NotANumber(const QString &text)
     : std::runtime_error(QStringLiteral("\"%1\" is not a number").arg(text).toStdString())
 {
 }
 
-bool isNumberText(const QString &text)
+namespace {
+
+std::optional<double> parseNumber(const QString &text)
 {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
-    return ok && std::isfinite(value);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+bool isNumberText(const QString &text)
+{
+    return parseNumber(text).has_value();
 }
 
 double textToNumber(const QString &text)
 {
-    if (!isNumberText(text))
+    const std::optional<double> value = parseNumber(text);
+    if (!value)
         throw NotANumber(text);
-    return text.trimmed().toDouble();
+    return *value;
 }
 
 QString numberText(double value)

@@ -27,6 +27,7 @@ public:
         QString text;
         QString title;
         QString defaultText;
+        int timerInterval; // the clock's interval while the box was open
     };
 
     QMap<Label, QString> captions;
@@ -52,13 +53,13 @@ public:
     void setTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
     void messageBox(const QString &boxText, const QString &title) override
     {
-        boxes.push_back({Box::Message, boxText, title, {}});
+        boxes.push_back({Box::Message, boxText, title, {}, timerInterval});
         if (whileBoxIsOpen)
             whileBoxIsOpen();
     }
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override
     {
-        boxes.push_back({Box::Input, prompt, title, defaultText});
+        boxes.push_back({Box::Input, prompt, title, defaultText, timerInterval});
         if (whileBoxIsOpen)
             whileBoxIsOpen();
         QString answer;
@@ -89,8 +90,8 @@ public:
     }
 };
 
-// Draws the names in a planned order: each value is the slot to pick, 1-based,
-// out of the filled slots; the last one repeats.
+// Draws the names in a planned order: each value is a fraction in [0, 1) that
+// picks among the filled slots (0 the first); the last one repeats.
 class PlannedRandom : public RandomSource {
 public:
     explicit PlannedRandom(std::vector<double> fractions = {0.0})

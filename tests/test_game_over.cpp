@@ -59,6 +59,7 @@ TEST_P(RankingTest, RanksAsTheTableStandsAndShiftsThePlacesBelow)
                       .arg(c.myScore));
     }
     EXPECT_EQ(screen.boxes[0].title, "Nomilo");
+    EXPECT_EQ(screen.boxes[0].timerInterval, 0) << "the clock stops before the box opens";
     EXPECT_EQ(screen.highScoreRows(), c.after);
 }
 
@@ -96,6 +97,18 @@ TEST_F(GameOverTest, AnswersAreKeptAsTypedAndEqualScoresGoBelow)
     EXPECT_EQ(screen.highScoreRows(), QStringList({"First|50", "I'm Stupid|50", "   |50", "Last|50", "Ann|40"}));
     EXPECT_EQ(screen.boxes.back().defaultText, "   ");
     EXPECT_EQ(game->lastHighScoreName(), "Last");
+}
+
+TEST_F(GameOverTest, APastedLineBreakCannotSplitTheNameAcrossLines)
+{
+    endWith(50, QStringLiteral("Zoe\r\nX\u2028Y"));
+    EXPECT_EQ(screen.highScoreRows().first(), "Zoe  X Y|50");
+    EXPECT_EQ(readFile(QStringLiteral("database/hscores.txt")),
+              crlfLines({"Zoe  X Y", "Ann", "Ben", "Cy", "Di", "50", "40", "30", "30", "20"}));
+
+    HighScoreTable table = game->highScores();
+    table[2].Name = QStringLiteral("two\nlines");
+    EXPECT_THROW(writeHighScoreFile(path(QStringLiteral("database/hscores.txt")), table), SaveError);
 }
 
 TEST_F(GameOverTest, DefaultsFollowTheAnswersFromGameToGame)

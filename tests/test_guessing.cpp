@@ -37,14 +37,20 @@ TEST_F(GuessingTest, TheAnnaStoryScoresNewLettersOnceAndChargesForRepeats)
     EXPECT_EQ(screen.entered(), "a,A,");
     EXPECT_EQ(game->logSlot(2), "a");
 
+    QStringList seenInBoxes;
+    screen.whileBoxIsOpen = [&] {
+        seenInBoxes << screen.masked() + u' ' + screen.score() + u' ' + screen.lives() + u' ' + screen.time();
+    };
     guess(QStringLiteral("N"));
+    EXPECT_EQ(seenInBoxes, QStringList({"Anna 2 9 100", "Anna 2 9 100"}))
+        << "the full name shows through the pause and the box; the reward comes after";
     // The level is complete: +1 for N, then the box, the next level, +2 and +2.
     ASSERT_EQ(screen.boxes.size(), 1u);
     EXPECT_EQ(screen.boxes[0].title, "Congratulations!!!");
     EXPECT_EQ(screen.boxes[0].text, "Anna");
     EXPECT_EQ(screen.pauses, std::vector<int>({250}));
     EXPECT_EQ(screen.score(), "4");
-    EXPECT_EQ(screen.lives(), "11");
+    EXPECT_EQ(screen.lives(), "11") << "two lives added to the nine left";
     EXPECT_EQ(screen.masked(), "....") << "the next name is shown masked";
     EXPECT_EQ(screen.entered(), "");
     EXPECT_EQ(screen.time(), "95");

@@ -3,6 +3,7 @@
 #include "data/DataError.h"
 
 #include <QFile>
+#include <QSet>
 
 using ::testing::HasSubstr;
 
@@ -45,6 +46,24 @@ TEST_F(LevelSetupTest, TheRandomPickCoversEveryFilledSlotAndNeverAnEmptyOne)
     EXPECT_EQ(random.randomizeCount, 4) << "reseeded for every level";
 }
 
+TEST_F(LevelSetupTest, TheClockSeededSourcePicksEveryNameInTime)
+{
+    ClockRandom clockRandom;
+    Game clockGame(screen, clockRandom, dir.path());
+    clockGame.Form_Activate();
+    QSet<QString> picked;
+    for (int level = 0; level < 300; ++level) {
+        clockGame.NextLevel();
+        picked.insert(clockGame.currentName());
+    }
+    EXPECT_EQ(picked, QSet<QString>({"Anne-Marie O'Hara", "Anna", "Bo Li"}));
+    for (int i = 0; i < 10000; ++i) {
+        const double value = clockRandom.Rnd();
+        ASSERT_GE(value, 0.0);
+        ASSERT_LT(value, 1.0);
+    }
+}
+
 TEST_F(LevelSetupTest, LevelsLoseFiveSecondsDownToTwentyFive)
 {
     start();
@@ -79,9 +98,14 @@ TEST_F(LevelSetupTest, StartingWithoutUsableFilesIsAClearError)
         EXPECT_THAT(error.what(), HasSubstr(path(QStringLiteral("database/data.txt")).toStdString()));
     }
 
-    writePlayers({"X:Anna"});
+    // The high scores are read first: with both files broken, they are named.
     writeFile(QStringLiteral("database/hscores.txt"), "only\r\nthree\r\nlines\r\n");
-    EXPECT_THROW(start(), DataError);
+    try {
+        start();
+        FAIL() << "a damaged high-score file must stop the game";
+    } catch (const DataError &error) {
+        EXPECT_THAT(error.what(), HasSubstr("hscores.txt, line 4"));
+    }
     EXPECT_EQ(readFile(QStringLiteral("database/hscores.txt")), "only\r\nthree\r\nlines\r\n");
 }
 

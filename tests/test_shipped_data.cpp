@@ -1,5 +1,6 @@
 #include "data/HighScores.h"
 #include "data/PlayerDatabase.h"
+#include "data/TextFile.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -28,6 +29,13 @@ TEST(ShippedData, EveryPlayerIsUniqueAndGuessableFromAnyKeyboard)
         origins.insert(list.PlayerFrom[static_cast<std::size_t>(slot)]);
     }
     EXPECT_GE(origins.size(), 20);
+}
+
+TEST(ShippedData, TheWholeFileIsReadUpToItsEndMarker)
+{
+    const QStringList lines = readTextLines(kDatabase + QStringLiteral("data.txt"));
+    EXPECT_LE(lines.size(), 1000) << "lines past the thousandth are never read";
+    EXPECT_EQ(lines.last(), "<--END-->");
 }
 
 TEST(ShippedData, TheHighScoreFileIsValid)

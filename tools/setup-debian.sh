@@ -2,16 +2,19 @@
 # Installs the Debian 12 packages Nomilo needs, only those missing.
 #   tools/setup-debian.sh play   what building and playing needs
 #   tools/setup-debian.sh test   that, plus what the whole test suite needs
+#   tools/setup-debian.sh bench  that, plus what the benchmarks need
 set -euo pipefail
 
 play=(cmake g++ make qt6-base-dev fonts-liberation)
-test=(libgtest-dev libgmock-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev)
+test=(libgtest-dev libgmock-dev xvfb xauth xdotool imagemagick openbox clang libclang-rt-14-dev clang-format clang-tidy)
+bench=(libbenchmark-dev xvfb xauth x11-utils time)
 
 wanted=("${play[@]}")
 case ${1:-play} in
     play) ;;
     test) wanted+=("${test[@]}") ;;
-    *) echo "usage: $0 [play|test]" >&2; exit 2 ;;
+    bench) wanted+=("${bench[@]}") ;;
+    *) echo "usage: $0 [play|test|bench]" >&2; exit 2 ;;
 esac
 
 missing=()

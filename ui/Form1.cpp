@@ -26,8 +26,11 @@ namespace {
 
 QIcon trophyIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
+    // The 256-colour trophy with its mask, and larger sizes for dense screens
+    // (the largest serve only the installed desktop icon: decoding them would
+    // slow the start).
+    QIcon icon(QStringLiteral(":/trophy.ico"));
+    for (const int size : {48, 64})
         icon.addFile(QStringLiteral(":/icons/%1x%1/nomilo.png").arg(size), QSize(size, size));
     return icon;
 }
@@ -52,6 +55,16 @@ Form1::Form1(QString appPath, RandomSource &random, QWidget *parent)
     setWindowTitle(kTitle);
     setWindowIcon(trophyIcon());
     setFixedSize(488, 344);
+
+    setFont(defaultControlFont());
+
+    // A released Escape counts once it is clear no repeated press follows.
+    escapeRelease_.setSingleShot(true);
+    escapeRelease_.setInterval(kEscapeSettleMs);
+    connect(&escapeRelease_, &QTimer::timeout, this, [this] {
+        escapePressedHere_ = false;
+        Form_KeyUp(kEscapeKeyCode);
+    });
 
     // Key preview: the window sees every key before the control with the focus.
     installEventFilter(this);
@@ -91,6 +104,7 @@ void Form1::End(int status)
         return;
     ended_ = true;
     controls_.Timer1->stop();
+    escapeRelease_.stop();
     emit ended(status);
 }
 
@@ -129,23 +143,22 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     const bool press = event->type() == QEvent::KeyPress;
     if (key->key() == Qt::Key_Escape) {
-        // Holding Escape repeats press and release: only the real release
-        // counts, and only when the press was made in this window too.
-        if (!key->isAutoRepeat()) {
-            if (press) {
+        if (press) {
+            // A press right after a release means the key is held down and
+            // repeating; X11 does not always mark such releases as repeats.
+            escapeRelease_.stop();
+            if (!key->isAutoRepeat())
                 escapePressedHere_ = true;
-            } else if (escapePressedHere_) {
-                escapePressedHere_ = false;
-                Form_KeyUp(kEscapeKeyCode);
-            }
+        } else if (!key->isAutoRepeat() && escapePressedHere_) {
+            // Only an Escape pressed in this window too: a press that closed
+            // a box must not end the program on its release.
+            escapeRelease_.start();
         }
         return true;
     }
     // Holding Enter after it closed a box must not fire guess after guess.
     if (press && key->isAutoRepeat() && isEnterKey(key))
         return true;
-    if (!press && !key->isAutoRepeat())
-        Form_KeyUp(key->key());
     return QWidget::eventFilter(watched, event);
 }
 
@@ -227,6 +240,7 @@ void Form1::setTimerInterval(int milliseconds)
 
 int Form1::execModal(QDialog &box)
 {
+    escapeRelease_.stop();
     escapePressedHere_ = false;
     const int result = box.exec();
     escapePressedHere_ = false;

@@ -5,6 +5,7 @@
 #include "ui/Form1Controls.h"
 
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 // The main window: shows the game and turns the player's keys, clicks and the
@@ -15,6 +16,8 @@ class Form1 : public QWidget, public GameScreen {
 public:
     static inline const QString kTitle = QStringLiteral("Nomilo v1.05  [03-06-27]");
     static constexpr int kEscapeKeyCode = 27;
+    // How long a released Escape waits for the repeated press of a held key.
+    static constexpr int kEscapeSettleMs = 60;
 
     Form1(QString appPath, RandomSource &random, QWidget *parent = nullptr);
 
@@ -61,4 +64,5 @@ private:
     bool activated_ = false;
     bool ended_ = false;
     bool escapePressedHere_ = false;
+    QTimer escapeRelease_;
 };

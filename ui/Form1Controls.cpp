@@ -2,7 +2,6 @@
 
 #include "ui/Colours.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,12 +73,12 @@ QLabel *makeLabel(QWidget *window, const char *name, QRect geometry, const QStri
 
 } // namespace
 
-void useDefaultFont()
+QFont defaultControlFont()
 {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
-    QApplication::setFont(font);
+    return font;
 }
 
 QString displayText(const QString &text)
@@ -109,6 +108,7 @@ Form1Controls createForm1Controls(QWidget *window)
     // Created in tab-index order, so the focus chain runs as the table says.
     c.LabelNameHiden = makeLabel(window, "LabelNameHiden", {8, 8, 473, 105}, QString(), kMaskedName);
     c.LabelNameHiden->setFont(courierBold(form1font::kMaskedNamePx));
+    c.LabelNameHiden->setIndent(0); // a long name needs every pixel for its second line
 
     c.TextEnter = new QLineEdit(window);
     c.TextEnter->setObjectName(QStringLiteral("TextEnter"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 #include <array>
@@ -35,10 +36,10 @@ struct Form1Controls {
 // inch (Qt scales them on denser screens).
 Form1Controls createForm1Controls(QWidget *window);
 
-// The toolkit's default font for this program: a compact 11-pixel sans
-// serif (Arial, or its metric twin), since the layout's headings and button
-// were sized for it and a desktop's wider default would clip them.
-void useDefaultFont();
+// The font of the window's controls that have none of their own: a compact
+// 11-pixel sans serif (Arial, or its metric twin). The layout's headings and
+// button were sized for it; a desktop's wider default would clip them.
+QFont defaultControlFont();
 
 // A text as a label or box shows it: CR LF line breaks become Qt's.
 QString displayText(const QString &text);

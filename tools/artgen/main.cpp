@@ -37,7 +37,10 @@ constexpr double kPi = 3.14159265358979323846;
 
 class Rng {
 public:
-    explicit Rng(std::uint64_t seed) : state_(seed) {}
+    explicit Rng(std::uint64_t seed)
+        : state_(seed)
+    {
+    }
     std::uint64_t next()
     {
         std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
@@ -97,14 +100,20 @@ struct Rgb {
     double &channel(int k) { return k == 0 ? r : k == 1 ? g : b; }
 };
 
-Rgb operator+(Rgb a, Rgb b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
+Rgb operator+(Rgb a, Rgb b)
+{
+    return {a.r + b.r, a.g + b.g, a.b + b.b};
+}
 
 Rgb mix(Rgb a, Rgb b, double t)
 {
     return {std::lerp(a.r, b.r, t), std::lerp(a.g, b.g, t), std::lerp(a.b, b.b, t)};
 }
 
-Rgb scaled(Rgb c, double k) { return {c.r * k, c.g * k, c.b * k}; }
+Rgb scaled(Rgb c, double k)
+{
+    return {c.r * k, c.g * k, c.b * k};
+}
 
 QColor qcolor(Rgb c, double alpha = 1.0)
 {
@@ -118,14 +127,20 @@ Rgb pixelAt(const QImage &img, int x, int y)
     return {double(qRed(p)), double(qGreen(p)), double(qBlue(p))};
 }
 
-void putPixel(QImage &img, int x, int y, Rgb c) { img.setPixel(x, y, qcolor(c).rgb()); }
+void putPixel(QImage &img, int x, int y, Rgb c)
+{
+    img.setPixel(x, y, qcolor(c).rgb());
+}
 
 const Rgb kSkyTop{176, 160, 206};
 const Rgb kSkyHorizon{238, 200, 214};
 const Rgb kHaze{226, 196, 214};
 
 // Aerial perspective: the farther away, the more a colour dissolves into the haze.
-Rgb hazed(Rgb c, double distance) { return mix(c, kHaze, 1.0 - std::exp(-distance / 420.0)); }
+Rgb hazed(Rgb c, double distance)
+{
+    return mix(c, kHaze, 1.0 - std::exp(-distance / 420.0));
+}
 
 // ---------------------------------------------------------------- camera
 // World units are metres: X runs along the touchlines (0 = halfway line),
@@ -215,13 +230,16 @@ double townRidge(double x)
 
 void paintHouse(QPainter &p, Rng &rng, double x, double y, double size, double distance)
 {
-    static const std::array<Rgb, 5> walls{{{244, 240, 232}, {238, 220, 180}, {234, 206, 190}, {220, 216, 210}, {230, 184, 130}}};
+    static const std::array<Rgb, 5> walls{
+        {{244, 240, 232}, {238, 220, 180}, {234, 206, 190}, {220, 216, 210}, {230, 184, 130}}};
     static const std::array<Rgb, 3> roofs{{{184, 86, 56}, {150, 70, 52}, {118, 108, 112}}};
     const Rgb wall = walls[rng.next() % walls.size()], roof = roofs[rng.next() % roofs.size()];
     const double w = size * rng.uniform(0.9, 1.6), h = size * rng.uniform(0.6, 0.9);
     p.fillRect(QRectF(x, y - h, w, h), qcolor(hazed(wall, distance)));
-    p.fillRect(QRectF(x + w * 0.65, y - h, w * 0.35, h), qcolor(hazed(scaled(wall, 0.78), distance))); // shaded gable side
-    const QPointF roofShape[] = {{x - 0.4, y - h + 0.3}, {x + w * 0.45, y - h - size * 0.45}, {x + w + 0.4, y - h + 0.3}};
+    p.fillRect(QRectF(x + w * 0.65, y - h, w * 0.35, h),
+               qcolor(hazed(scaled(wall, 0.78), distance))); // shaded gable side
+    const QPointF roofShape[]
+        = {{x - 0.4, y - h + 0.3}, {x + w * 0.45, y - h - size * 0.45}, {x + w + 0.4, y - h + 0.3}};
     p.setBrush(qcolor(hazed(roof, distance)));
     p.drawPolygon(roofShape, 3);
 }
@@ -263,10 +281,10 @@ void paintHills(QPainter &p)
 }
 
 struct Block {
-    double x;       // left edge on screen
-    double width;   // metres
+    double x;     // left edge on screen
+    double width; // metres
     int floors;
-    double depth;   // metres from the camera
+    double depth; // metres from the camera
     Rgb facade;
 };
 
@@ -287,7 +305,8 @@ void paintBlock(QPainter &p, const Block &b, Rng &rng)
     p.fillRect(QRectF(frontX, top - 0.6 * scale, w, 0.6 * scale), qcolor(hazed(scaled(b.facade, 0.6), b.depth)));
     // Lift housing on the roof.
     const double liftX = frontX + w * rng.uniform(0.2, 0.7);
-    p.fillRect(QRectF(liftX, top - 2.2 * scale, 3.0 * scale, 2.2 * scale), qcolor(hazed(scaled(b.facade, 0.8), b.depth)));
+    p.fillRect(QRectF(liftX, top - 2.2 * scale, 3.0 * scale, 2.2 * scale),
+               qcolor(hazed(scaled(b.facade, 0.8), b.depth)));
 
     // Windows: most reflect the dusk sky, a few are lit.
     const Rgb glass{84, 88, 112}, lit{255, 214, 140};
@@ -302,7 +321,8 @@ void paintBlock(QPainter &p, const Block &b, Rng &rng)
             p.fillRect(QRectF(wx, wy, 1.4 * scale, 1.5 * scale), qcolor(hazed(pane, b.depth)));
         }
         if (sideW > 2.0) // a narrow stairwell window on the side wall
-            p.fillRect(QRectF(sideX + sideW * 0.4, wy, sideW * 0.2, 1.5 * scale), qcolor(hazed(scaled(glass, 0.9), b.depth)));
+            p.fillRect(QRectF(sideX + sideW * 0.4, wy, sideW * 0.2, 1.5 * scale),
+                       qcolor(hazed(scaled(glass, 0.9), b.depth)));
     }
 }
 
@@ -310,9 +330,8 @@ void paintBlocks(QPainter &p)
 {
     Rng rng(99);
     const Block blocks[] = {
-        {-12, 30, 12, 330, {214, 204, 190}}, {150, 22, 9, 360, {226, 214, 196}},
-        {330, 34, 10, 300, {200, 196, 196}}, {72, 26, 11, 240, {232, 220, 200}},
-        {236, 20, 8, 230, {220, 196, 176}},  {488, 26, 9, 260, {214, 208, 200}},
+        {-12, 30, 12, 330, {214, 204, 190}}, {150, 22, 9, 360, {226, 214, 196}}, {330, 34, 10, 300, {200, 196, 196}},
+        {72, 26, 11, 240, {232, 220, 200}},  {236, 20, 8, 230, {220, 196, 176}}, {488, 26, 9, 260, {214, 208, 200}},
         {408, 18, 7, 220, {230, 222, 210}},
     };
     for (const Block &b : blocks)
@@ -405,7 +424,7 @@ double markingDistance(double x, double z)
     double d = std::min({segmentDistance(x, z, -hl, 0, hl, 0), segmentDistance(x, z, -hl, w, hl, w),
                          segmentDistance(x, z, -hl, 0, -hl, w), segmentDistance(x, z, hl, 0, hl, w),
                          segmentDistance(x, z, 0, 0, 0, w)});
-    d = std::min(d, std::abs(std::hypot(x, z - mid) - 7.0)); // centre circle
+    d = std::min(d, std::abs(std::hypot(x, z - mid) - 7.0));       // centre circle
     d = std::min(d, std::max(0.0, std::hypot(x, z - mid) - 0.15)); // centre spot
     for (double side : {-1.0, 1.0}) {
         const double goal = side * hl;
@@ -478,7 +497,10 @@ void paintTurf(QImage &img)
 }
 
 // How much of pixel row y (spanning y..y+1) lies between a and b.
-double rowCoverage(int y, double a, double b) { return std::clamp(std::min(y + 1.0, b) - std::max(double(y), a), 0.0, 1.0); }
+double rowCoverage(int y, double a, double b)
+{
+    return std::clamp(std::min(y + 1.0, b) - std::max(double(y), a), 0.0, 1.0);
+}
 
 // The low wall along the far touchline and the green chain-link fence on it.
 void paintWallAndFence(QImage &img)
@@ -615,20 +637,23 @@ Colours buildPalette(Colours pixels, int count)
     };
     std::vector<Box> boxes{makeBox(0, pixels.size())};
     while (int(boxes.size()) < count) {
-        auto box = std::max_element(boxes.begin(), boxes.end(), [](const Box &a, const Box &b) { return a.score < b.score; });
+        auto box = std::max_element(boxes.begin(), boxes.end(),
+                                    [](const Box &a, const Box &b) { return a.score < b.score; });
         if (box->score <= 0)
             break;
         const Box split = *box;
         const std::size_t mid = (split.begin + split.end) / 2;
-        std::nth_element(pixels.begin() + long(split.begin), pixels.begin() + long(mid), pixels.begin() + long(split.end),
+        std::nth_element(pixels.begin() + long(split.begin), pixels.begin() + long(mid),
+                         pixels.begin() + long(split.end),
                          [axis = split.axis](Rgb a, Rgb b) { return a[axis] < b[axis]; });
         *box = makeBox(split.begin, mid);
         boxes.push_back(makeBox(mid, split.end));
     }
     Colours palette;
     for (const Box &b : boxes)
-        palette.push_back(scaled(std::accumulate(pixels.begin() + long(b.begin), pixels.begin() + long(b.end), Rgb{0, 0, 0}),
-                                 1.0 / double(b.end - b.begin)));
+        palette.push_back(
+            scaled(std::accumulate(pixels.begin() + long(b.begin), pixels.begin() + long(b.end), Rgb{0, 0, 0}),
+                   1.0 / double(b.end - b.begin)));
     for (int round = 0; round < 4; ++round) { // k-means: move each entry to the mean of its pixels
         Colours sums(palette.size(), Rgb{0, 0, 0});
         std::vector<int> counts(palette.size(), 0);
@@ -811,10 +836,10 @@ QByteArray encodeIco(const QImage &argb)
             ico.append(char((std::uint32_t(value) >> (8 * i)) & 0xffu));
     };
     const int andStride = (n + 31) / 32 * 4, imageBytes = n * n + andStride * n;
-    put(0, 2), put(1, 2), put(1, 2);                                // ICONDIR: reserved, type icon, one image
-    put(n, 1), put(n, 1), put(0, 1), put(0, 1);                     // ICONDIRENTRY: size, 0 = 256 colours, reserved
+    put(0, 2), put(1, 2), put(1, 2);            // ICONDIR: reserved, type icon, one image
+    put(n, 1), put(n, 1), put(0, 1), put(0, 1); // ICONDIRENTRY: size, 0 = 256 colours, reserved
     put(1, 2), put(8, 2), put(40 + 256 * 4 + imageBytes, 4), put(6 + 16, 4); // planes, bpp, byte count, offset
-    put(40, 4), put(n, 4), put(2 * n, 4), put(1, 2), put(8, 2);     // BITMAPINFOHEADER; height covers XOR + AND
+    put(40, 4), put(n, 4), put(2 * n, 4), put(1, 2), put(8, 2); // BITMAPINFOHEADER; height covers XOR + AND
     put(0, 4), put(imageBytes, 4), put(0, 4), put(0, 4), put(256, 4), put(0, 4);
     for (QRgb c : colourTable(entries)) // palette as B, G, R, 0
         put(int(c & 0xffffffu), 4);
