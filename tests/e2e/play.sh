@@ -128,9 +128,12 @@ press Escape
 alive || fail "the Escape that cancelled the name box ended the program"
 expect_scores "I'm Stupid\\r\\nAnn\\r\\nBen\\r\\nXena\\r\\nCy\\r\\n12\\r\\n9\\r\\n8\\r\\n8\\r\\n7\\r\\n" "after the cancelled box"
 
-# Escape pressed and released in the window ends the program at once.
+# Holding Escape down does not end the program; releasing it does, at once.
 focus "$main"
-press Escape
+xdotool keydown Escape
+sleep 2
+alive || { xdotool keyup Escape; fail "holding Escape down ended the program"; }
+xdotool keyup Escape
 gone || fail "Escape released in the window did not end the program"
 wait "$pid" || fail "the program ended with status $?"
 pid=
