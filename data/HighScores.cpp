@@ -50,10 +50,11 @@ HighScoreTable readHighScoreFile(const QString &path)
 
 void writeHighScoreFile(const QString &path, const HighScoreTable &table)
 {
-    // A line break inside a value would shift every later line of the file.
+    // A line feed inside a value would shift every later line of the file. (A
+    // lone CR does not end a line when the file is read, so it survives.)
     for (int place = 1; place <= HighScoreTable::kPlaces; ++place) {
         for (const QString &value : {table[place].Name, table[place].Score}) {
-            if (value.contains(u'\n') || value.contains(u'\r')) {
+            if (value.contains(u'\n')) {
                 throw SaveError(QStringLiteral("The high scores could not be saved to %1: place %2 holds a line break")
                                     .arg(path, QString::number(place))
                                     .toStdString());
