@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,6 +35,9 @@ QIcon trophyIcon()
         icon.addFile(QStringLiteral(":/icons/%1x%1/nomilo.png").arg(size), QSize(size, size));
     return icon;
 }
+
+// Room beside a box's title for its icon and the window manager's buttons.
+constexpr int kTitleBarAllowance = 140;
 
 bool isEnterKey(const QKeyEvent *key)
 {
@@ -251,6 +255,13 @@ void Form1::messageBox(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::NoIcon, title, displayText(text), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+    // A box sizes itself to its text alone; keep it wide enough for a title
+    // like "Congratulations!!!" over a short name.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int titleWidth = box.fontMetrics().horizontalAdvance(title) + kTitleBarAllowance;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
     execModal(box);
 }
 
