@@ -88,15 +88,17 @@ TEST_F(GameOverTest, APlacementRewritesTheFileAndStartsANewGame)
     EXPECT_EQ(screen.boxes.size(), 1u) << "no congratulations box when the new game starts";
 }
 
-TEST_F(GameOverTest, AnswersAreKeptAsTypedAndEqualScoresGoBelow)
+TEST_F(GameOverTest, TheNameBoxOffersTheLastAnswerAndKeepsItAsTyped)
 {
-    endWith(50, QStringLiteral("First"));
-    endWith(50, QString()); // cancelled
-    endWith(50, QStringLiteral("   "));
-    endWith(50, QStringLiteral("Last"));
-    EXPECT_EQ(screen.highScoreRows(), QStringList({"First|50", "I'm Stupid|50", "   |50", "Last|50", "Ann|40"}));
-    EXPECT_EQ(screen.boxes.back().defaultText, "   ");
+    QStringList defaults;
+    for (const QString answer : {"First", "", "   ", "Last"}) {
+        endWith(50, answer);
+        defaults << screen.boxes.back().defaultText;
+    }
+    EXPECT_EQ(defaults, QStringList({"", "First", "I'm Stupid", "   "}));
     EXPECT_EQ(game->lastHighScoreName(), "Last");
+    // Equal scores go below the ones already there.
+    EXPECT_EQ(screen.highScoreRows(), QStringList({"First|50", "I'm Stupid|50", "   |50", "Last|50", "Ann|40"}));
 }
 
 TEST_F(GameOverTest, APastedLineBreakCannotSplitTheNameAcrossLines)
@@ -109,16 +111,6 @@ TEST_F(GameOverTest, APastedLineBreakCannotSplitTheNameAcrossLines)
     HighScoreTable table = game->highScores();
     table[2].Name = QStringLiteral("two\nlines");
     EXPECT_THROW(writeHighScoreFile(path(QStringLiteral("database/hscores.txt")), table), SaveError);
-}
-
-TEST_F(GameOverTest, DefaultsFollowTheAnswersFromGameToGame)
-{
-    QStringList defaults;
-    for (const QString answer : {"Kim", "", "Lee"}) {
-        endWith(50, answer);
-        defaults << screen.boxes.back().defaultText;
-    }
-    EXPECT_EQ(defaults, QStringList({"", "Kim", "I'm Stupid"}));
 }
 
 TEST_F(GameOverTest, TheFileIsReadAgainBeforeRanking)
