@@ -4,9 +4,9 @@ void Game::Timer1_Timer()
 {
     if (waitingForPlayer())
         return;
-    addToCaption(Label::Time, -1);
-    screen_.setBackColor(Painted::LabelTime, captionNumber(Label::Time) >= 6 ? colour::kLightGrey : colour::kLightRed);
-    if (captionNumber(Label::Time) < 1) {
+    const double secondsLeft = addToCaption(Label::Time, -1);
+    screen_.setBackColor(Painted::LabelTime, secondsLeft >= 6 ? colour::kLightGrey : colour::kLightRed);
+    if (secondsLeft < 1) {
         screen_.setCaption(Label::Time, QStringLiteral("0"));
         screen_.setBackColor(Painted::LabelTime, colour::kRed);
         LoseLife();

@@ -22,7 +22,9 @@ double Game::captionNumber(Label label) const
     return textToNumber(screen_.caption(label));
 }
 
-void Game::addToCaption(Label label, double amount)
+double Game::addToCaption(Label label, double amount)
 {
-    screen_.setCaption(label, numberText(captionNumber(label) + amount));
+    const double value = captionNumber(label) + amount;
+    screen_.setCaption(label, numberText(value));
+    return value;
 }

@@ -68,7 +68,8 @@ private:
 
     void setEnterText(const QString &text);
     double captionNumber(Label label) const;
-    void addToCaption(Label label, double amount);
+    // The caption's number plus amount, written back; returns the new number.
+    double addToCaption(Label label, double amount);
     void logLetter(const QString &letter);
     int findPlace(qint16 MyScore) const;
     void placeScore(int place, qint16 MyScore);

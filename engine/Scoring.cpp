@@ -23,8 +23,7 @@ void Game::GetPoints(int NewPoints)
 
 void Game::LoseLife()
 {
-    addToCaption(Label::Lives, -1);
-    if (captionNumber(Label::Lives) < 1)
+    if (addToCaption(Label::Lives, -1) < 1)
         CheckMyScore(GameScore);
 }
 
