@@ -27,7 +27,7 @@ HighScoreTable readHighScoreFile(const QString &path)
     if (!QFile::exists(path)) {
         table = firstRunTable();
     } else {
-        const QStringList lines = readTextLines(path);
+        const QStringList lines = readTextLines(path, kLines);
         if (lines.size() < kLines) {
             throw DataError(path, static_cast<int>(lines.size()) + 1,
                             QStringLiteral("the file ends here, but a high-score file has %1 lines: "

@@ -22,7 +22,7 @@ int PlayerList::count() const
 
 PlayerList loadPlayerDatabase(const QString &path)
 {
-    const QStringList lines = readTextLines(path);
+    const QStringList lines = readTextLines(path, PlayerList::kSlots);
     PlayerList list;
     QString origin;
     int skipped = 0;

@@ -54,12 +54,14 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-QStringList readTextLines(const QString &path)
+QStringList readTextLines(const QString &path, int maxLines)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw DataError(path, QStringLiteral("cannot be opened: %1").arg(file.errorString()));
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    for (int line = 0; line < maxLines && !file.atEnd(); ++line)
+        bytes += file.readLine();
     if (file.error() != QFileDevice::NoError)
         throw DataError(path, QStringLiteral("cannot be read: %1").arg(file.errorString()));
     return splitLines(decodeText(bytes));

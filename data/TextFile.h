@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <limits>
+
 // Text as the data files hold it: UTF-8 (a leading byte-order mark ignored),
 // or Windows-1252 for a file that is not valid UTF-8, as older editors save it.
 QString decodeText(const QByteArray &bytes);
@@ -12,6 +14,7 @@ QString decodeText(const QByteArray &bytes);
 // end after the last line does not start another, empty line.
 QStringList splitLines(const QString &text);
 
-// Reads a whole file as lines; throws DataError naming the file when it cannot
-// be opened or read.
-QStringList readTextLines(const QString &path);
+// Reads a file as lines, at most maxLines of them (the rest is never read, so
+// a huge file costs no more than its first lines); throws DataError naming
+// the file when it cannot be opened or read.
+QStringList readTextLines(const QString &path, int maxLines = std::numeric_limits<int>::max());
