@@ -19,6 +19,21 @@ public:
 
     QString message() const { return QString::fromStdString(what()); }
 
+    // A value from a file as a message quotes it: control characters spelled
+    // out, and a long value cut short, so the message stays readable.
+    static QString quote(const QString &value)
+    {
+        constexpr qsizetype kShown = 40;
+        QString shown;
+        for (const QChar c : value.left(kShown)) {
+            if (c.category() == QChar::Other_Control)
+                shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                shown += c;
+        }
+        return u'"' + shown + (value.size() > kShown ? QStringLiteral("...\"") : QStringLiteral("\""));
+    }
+
 private:
     static QString compose(const QString &path, int line, const QString &reason)
     {

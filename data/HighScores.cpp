@@ -4,8 +4,9 @@
 #include "data/TextFile.h"
 #include "engine/TextRules.h"
 
-#include <QFile>
 #include <QSaveFile>
+
+#include <filesystem>
 
 namespace {
 
@@ -24,10 +25,13 @@ HighScoreTable firstRunTable()
 HighScoreTable readHighScoreFile(const QString &path)
 {
     HighScoreTable table;
-    if (!QFile::exists(path)) {
+    // Only a file that is not there is a first run; one that cannot be
+    // reached (no permission, say) is an error the read reports.
+    std::error_code error;
+    if (std::filesystem::status(path.toStdString(), error).type() == std::filesystem::file_type::not_found) {
         table = firstRunTable();
     } else {
-        const QStringList lines = readTextLines(path, kLines);
+        const QStringList lines = readTextLines(path);
         if (lines.size() < kLines) {
             throw DataError(path, static_cast<int>(lines.size()) + 1,
                             QStringLiteral("the file ends here, but a high-score file has %1 lines: "
@@ -39,8 +43,9 @@ HighScoreTable readHighScoreFile(const QString &path)
             table[place].Name = lines[place - 1];
             table[place].Score = lines[scoreLine - 1];
             if (!isNumberText(table[place].Score)) {
-                throw DataError(path, scoreLine,
-                                QStringLiteral("the score \"%1\" is not a number").arg(table[place].Score));
+                throw DataError(
+                    path, scoreLine,
+                    QStringLiteral("the score %1 is not a number").arg(DataError::quote(table[place].Score)));
             }
         }
     }
@@ -50,11 +55,10 @@ HighScoreTable readHighScoreFile(const QString &path)
 
 void writeHighScoreFile(const QString &path, const HighScoreTable &table)
 {
-    // A line feed inside a value would shift every later line of the file. (A
-    // lone CR does not end a line when the file is read, so it survives.)
+    // A line break inside a value would shift every later line of the file.
     for (int place = 1; place <= HighScoreTable::kPlaces; ++place) {
         for (const QString &value : {table[place].Name, table[place].Score}) {
-            if (value.contains(u'\n')) {
+            if (value.contains(u'\n') || value.contains(u'\r')) {
                 throw SaveError(QStringLiteral("The high scores could not be saved to %1: place %2 holds a line break")
                                     .arg(path, QString::number(place))
                                     .toStdString());

@@ -4,6 +4,8 @@
 #include "data/TextFile.h"
 #include "engine/TextRules.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString kEndMarker = QStringLiteral("<--END-->");
@@ -22,7 +24,7 @@ int PlayerList::count() const
 
 PlayerList loadPlayerDatabase(const QString &path)
 {
-    const QStringList lines = readTextLines(path, PlayerList::kSlots);
+    const QStringList lines = readTextLines(path);
     PlayerList list;
     QString origin;
     int skipped = 0;
@@ -42,8 +44,14 @@ PlayerList loadPlayerDatabase(const QString &path)
             ++skipped;
         } else {
             const int k = i - skipped;
-            list.PlayerNames[k] = trimSpaces(line);
-            list.PlayerFrom[k] = trimSpaces(origin);
+            // Composed form, so an accented letter is one character to guess.
+            list.PlayerNames[k] = trimSpaces(line).normalized(QString::NormalizationForm_C);
+            list.PlayerFrom[k] = trimSpaces(origin).normalized(QString::NormalizationForm_C);
+            if (std::any_of(line.cbegin(), line.cend(), [](QChar c) { return c.category() == QChar::Other_Control; })) {
+                throw DataError(path, i,
+                                QStringLiteral("the name %1 holds a character nobody can type")
+                                    .arg(DataError::quote(list.PlayerNames[k])));
+            }
         }
     }
     if (list.count() == 0)

@@ -28,11 +28,21 @@ QString decodeCp1252(QByteArrayView bytes)
     return text;
 }
 
+bool isUtf16(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
 } // namespace
 
 QString decodeText(const QByteArray &bytes)
 {
     QByteArrayView body(bytes);
+    // UTF-16 with its byte-order mark, as Windows editors save "Unicode".
+    if (isUtf16(body)) {
+        QStringDecoder utf16(body.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        return utf16.decode(body.sliced(2));
+    }
     while (body.startsWith("\xEF\xBB\xBF"))
         body = body.sliced(3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -44,24 +54,30 @@ QString decodeText(const QByteArray &bytes)
 
 QStringList splitLines(const QString &text)
 {
-    QStringList lines = text.split(u'\n');
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    for (QString &line : lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\n' && c != u'\r')
+            continue;
+        lines << text.sliced(start, i - start);
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
     }
+    if (start < text.size())
+        lines << text.sliced(start);
     return lines;
 }
 
-QStringList readTextLines(const QString &path, int maxLines)
+QStringList readTextLines(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw DataError(path, QStringLiteral("cannot be opened: %1").arg(file.errorString()));
-    QByteArray bytes;
-    for (int line = 0; line < maxLines && !file.atEnd(); ++line)
-        bytes += file.readLine();
+    // Read whole: the encoding is told from all of the file, so the lines in
+    // use never read differently because of what follows them.
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw DataError(path, QStringLiteral("cannot be read: %1").arg(file.errorString()));
     return splitLines(decodeText(bytes));

@@ -159,13 +159,17 @@ TEST_F(GameOverTest, AFailedSaveTellsThePlayerAndPlayGoesOn)
 
 TEST_F(GameOverTest, TheGuessThatEndsTheGameLeavesNoTrace)
 {
-    screen.captions[Label::Lives] = QStringLiteral("1");
+    screen.captions[Label::Lives] = QStringLiteral("2");
     guess(QStringLiteral("z"));
+    type(QStringLiteral("Z"));
+    ASSERT_EQ(screen.textEnterColour, colour::kLightRed);
+    guess(QStringLiteral("Z")); // a repeat: the last life
     ASSERT_EQ(screen.boxes.size(), 1u);
     EXPECT_EQ(screen.boxes[0].text, "Game Over.. You scored 0\r\nIt was Anna");
     EXPECT_EQ(screen.entered(), "");
     EXPECT_EQ(game->logSlot(1), "");
     EXPECT_EQ(screen.text, "");
+    EXPECT_EQ(screen.textEnterColour, colour::kWhite) << "the new game's empty box is not left red";
     EXPECT_EQ(screen.masked(), "....");
     EXPECT_EQ(screen.lives(), "10");
     EXPECT_EQ(game->currentName(), "Anna");

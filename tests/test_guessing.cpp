@@ -17,7 +17,9 @@ TEST_F(GuessingTest, TheAnnaStoryScoresNewLettersOnceAndChargesForRepeats)
     play(QStringLiteral("Anna"));
     ASSERT_EQ(screen.masked(), "....");
 
+    const int focusBefore = screen.focusCount;
     guess(QStringLiteral("a"));
+    EXPECT_EQ(screen.focusCount, focusBefore + 1) << "the box gets the focus back for the next letter";
     EXPECT_EQ(screen.masked(), "A..a") << "revealed in the stored case";
     EXPECT_EQ(screen.score(), "1") << "one point however many positions";
     EXPECT_EQ(screen.lives(), "10");

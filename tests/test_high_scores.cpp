@@ -64,6 +64,21 @@ TEST_F(HighScoreFileTest, AMissingFileIsAFirstRunAndIsNotCreatedByReading)
     EXPECT_FALSE(QFile::exists(file()));
 }
 
+TEST_F(HighScoreFileTest, AFileThatCannotBeReachedIsAnErrorNotAFirstRun)
+{
+    writeScores({"a", "b", "c", "d", "e"}, {"5", "4", "3", "2", "1"});
+    QFile::setPermissions(path(QStringLiteral("database")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const bool refused = passesAsUnprivilegedUser(dir.path(), [&] {
+        try {
+            readHighScoreFile(file());
+        } catch (const DataError &error) {
+            return QString::fromStdString(error.what()).startsWith(file());
+        }
+        return false;
+    });
+    EXPECT_TRUE(refused) << "an unreadable table must not be taken for an empty one";
+}
+
 TEST_F(HighScoreFileTest, DamagedFilesNameTheFileAndLineAndStayUntouched)
 {
     const QByteArray nine = crlfLines({"a", "b", "c", "d", "e", "5", "4", "3", "2"});
@@ -75,6 +90,12 @@ TEST_F(HighScoreFileTest, DamagedFilesNameTheFileAndLineAndStayUntouched)
     EXPECT_THAT(readError(), HasSubstr("hscores.txt, line 8: the score \"lots\" is not a number"));
     writeScores({"a", "b", "c", "d", "e"}, {"5", "4", "3", "2", ""});
     EXPECT_THAT(readError(), HasSubstr("line 10"));
+    // Quoted so the message stays readable: control characters spelled out,
+    // a long value cut short.
+    writeScores({"a", "b", "c", "d", "e"}, {QStringLiteral("9") + QChar(0), QString(500, u'7') + u'x', "3", "2", "1"});
+    EXPECT_THAT(readError(), HasSubstr("line 6: the score \"9\\u0000\" is not a number"));
+    writeScores({"a", "b", "c", "d", "e"}, {"9", QString(500, u'7') + u'x', "3", "2", "1"});
+    EXPECT_THAT(readError(), HasSubstr("line 7: the score \"" + std::string(40, '7') + "...\" is not a number"));
 }
 
 class FailedSaveTest : public HighScoreFileTest {

@@ -106,11 +106,34 @@ TEST_F(PlayerDatabaseTest, AFileWithoutEndMarkerLoadsWhatItHolds)
     EXPECT_EQ(list.PlayerNames[2], "Second");
 }
 
+TEST_F(PlayerDatabaseTest, FilesFromOtherEditorsLoadTheSameNames)
+{
+    const QString text = QStringLiteral("<------------------------Land\nFirst Name\nM\u00FCller\n<--END-->\nAfter\n");
+    QByteArray utf16("\xFF\xFE");
+    for (const QChar c : text)
+        utf16 += QByteArray(1, static_cast<char>(c.unicode() & 0xFF))
+            + QByteArray(1, static_cast<char>(c.unicode() >> 8));
+    for (const QByteArray &bytes :
+         {QString(text).replace(u'\n', u'\r').toUtf8(),                                             // old Mac
+          QString(text).replace(QStringLiteral("\n"), QStringLiteral("\r\r\n")).toUtf8(), utf16}) { // Notepad "Unicode"
+        const PlayerList list = load(bytes);
+        ASSERT_EQ(list.count(), 2) << bytes.toHex().toStdString();
+        EXPECT_EQ(list.PlayerNames[2], QStringLiteral("M\u00FCller"));
+        EXPECT_EQ(list.PlayerFrom[2], "Land");
+    }
+    // A decomposed accent becomes one letter to guess.
+    EXPECT_EQ(load("Mu\xCC\x88ller\n").PlayerNames[1], QStringLiteral("M\u00FCller"));
+}
+
 TEST_F(PlayerDatabaseTest, DamagedOrMissingFilesAreClearErrorsNamingTheFile)
 {
     EXPECT_THAT(loadError(crlfLines({QStringLiteral("// only a comment"), QStringLiteral("<--END-->")})),
                 HasSubstr("data.txt: holds no player names"));
     EXPECT_THAT(loadError(QByteArray()), HasSubstr("holds no player names"));
+    // A character nobody can type would leave a name nobody can finish.
+    EXPECT_THAT(loadError(crlfLines({QStringLiteral("Good"), QStringLiteral("Pele\t")})),
+                HasSubstr("data.txt, line 2: the name \"Pele\\u0009\" holds a character nobody can type"));
+    EXPECT_THAT(loadError(QByteArray("A\0B\n", 4)), HasSubstr("line 1: the name \"A\\u0000B\""));
 
     try {
         loadPlayerDatabase(path(QStringLiteral("missing/data.txt")));

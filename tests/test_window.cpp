@@ -157,6 +157,30 @@ TEST_F(WindowTest, ColoursFontsAndFramesFollowTheStyleTable)
     EXPECT_NEAR(QFontMetricsF(letter).horizontalAdvance(QStringLiteral("Wa")), 22.6, 1.0) << "Arial Bold's widths";
 }
 
+TEST_F(WindowTest, ItOpensCentredShowsFileTextsPlainAndColoursTheClock)
+{
+    writeFile(dir.path() + QStringLiteral("/database/data.txt"),
+              "<------------------------<b>Land</b>\r\nAnna\r\n<--END-->\r\n");
+    open();
+    const QPoint offCentre = window->geometry().center() - window->screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 8) << "centred, give or take the frame";
+    EXPECT_EQ(c().LabelNameFrom->text(), "This player is from <b>Land</b>");
+    EXPECT_EQ(c().LabelNameFrom->textFormat(), Qt::PlainText) << "a name from a file is never markup";
+
+    const auto tick = [this](int count) {
+        for (int i = 0; i < count; ++i)
+            QMetaObject::invokeMethod(window->controls().Timer1, "timeout");
+    };
+    const auto clockColour = [this] { return c().LabelTime->palette().color(QPalette::Window); };
+    tick(95);
+    EXPECT_EQ(c().LabelTime->text(), "5");
+    EXPECT_EQ(clockColour(), QColor(255, 192, 192));
+    tick(5);
+    EXPECT_EQ(c().LabelTime->text(), "0");
+    EXPECT_EQ(clockColour(), QColor(255, 0, 0));
+    EXPECT_EQ(c().LabelLives->text(), "9");
+}
+
 TEST_F(WindowTest, OnlyTheLetterBoxAndButtonTakeTheFocusInThatOrder)
 {
     open();

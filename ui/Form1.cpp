@@ -3,8 +3,8 @@
 #include "ui/Colours.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QGridLayout>
+#include <QIcon>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -259,8 +259,8 @@ void Form1::messageBox(const QString &text, const QString &title)
     // like "Congratulations!!!" over a short name.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
         const int titleWidth = box.fontMetrics().horizontalAdvance(title) + kTitleBarAllowance;
-        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(),
-                      0, 1, grid->columnCount());
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0,
+                      1, grid->columnCount());
     }
     execModal(box);
 }
