@@ -317,6 +317,25 @@ TEST_F(WindowTest, AMissingPlayerDatabaseIsReportedByPathAndEndsWithAnError)
     EXPECT_EQ(endings.at(0), 1);
 }
 
+TEST_F(WindowTest, AFileDamagedDuringPlayStopsTheClockAndEndsWithAnError)
+{
+    open();
+    writeFile(dir.path() + QStringLiteral("/database/hscores.txt"), "Ann\r\nBen\r\n");
+    c().LabelLives->setText(QStringLiteral("1"));
+    QString message;
+    bool clockStopped = false;
+    whenBoxOpens<QMessageBox>([&](QMessageBox *box) {
+        message = box->text();
+        clockStopped = !window->controls().Timer1->isActive();
+        box->accept();
+    });
+    typeAndEnter(QStringLiteral("z"));
+    EXPECT_THAT(message.toStdString(), HasSubstr("hscores.txt, line 3: the file ends here"));
+    EXPECT_TRUE(clockStopped) << "no tick may reach the rules while the error is shown";
+    ASSERT_EQ(endings.size(), 1u);
+    EXPECT_EQ(endings.at(0), 1);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
