@@ -120,6 +120,13 @@ QByteArray shippedScores()
 // ---------------------------------------------------------------------------
 // Data files
 
+// The shipped high-score file in a temporary folder of its own.
+struct ScoresFile {
+    QTemporaryDir dir;
+    QString path = dir.path() + QStringLiteral("/database/hscores.txt");
+    ScoresFile() { writeFile(path, shippedScores()); }
+};
+
 void BM_LoadPlayers(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -143,9 +150,8 @@ BENCHMARK(BM_LoadPlayers)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadScores(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.path() + QStringLiteral("/database/hscores.txt");
-    writeFile(path, shippedScores());
+    const ScoresFile scores;
+    const QString &path = scores.path;
     for (auto _ : state) {
         HighScoreTable table = readHighScoreFile(path);
         benchmark::DoNotOptimize(table);
@@ -155,9 +161,8 @@ BENCHMARK(BM_LoadScores)->Unit(benchmark::kMicrosecond);
 
 void BM_SaveScores(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.path() + QStringLiteral("/database/hscores.txt");
-    writeFile(path, shippedScores());
+    const ScoresFile scores;
+    const QString &path = scores.path;
     const HighScoreTable table = readHighScoreFile(path);
     for (auto _ : state)
         writeHighScoreFile(path, table);
@@ -167,9 +172,8 @@ BENCHMARK(BM_SaveScores)->Unit(benchmark::kMicrosecond);
 // What the game does when a score earns a place: read the file, write it back.
 void BM_LoadScoresSaveScores(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.path() + QStringLiteral("/database/hscores.txt");
-    writeFile(path, shippedScores());
+    const ScoresFile scores;
+    const QString &path = scores.path;
     for (auto _ : state) {
         HighScoreTable table = readHighScoreFile(path);
         benchmark::DoNotOptimize(table);

@@ -12,6 +12,11 @@ namespace {
 
 constexpr int kLines = 2 * HighScoreTable::kPlaces;
 
+SaveError saveError(const QString &path, const QString &reason)
+{
+    return SaveError(QStringLiteral("The high scores could not be saved to %1: %2").arg(path, reason).toStdString());
+}
+
 HighScoreTable firstRunTable()
 {
     HighScoreTable table;
@@ -59,9 +64,7 @@ void writeHighScoreFile(const QString &path, const HighScoreTable &table)
     for (int place = 1; place <= HighScoreTable::kPlaces; ++place) {
         for (const QString &value : {table[place].Name, table[place].Score}) {
             if (value.contains(u'\n') || value.contains(u'\r')) {
-                throw SaveError(QStringLiteral("The high scores could not be saved to %1: place %2 holds a line break")
-                                    .arg(path, QString::number(place))
-                                    .toStdString());
+                throw saveError(path, QStringLiteral("place %1 holds a line break").arg(place));
             }
         }
     }
@@ -77,7 +80,7 @@ void writeHighScoreFile(const QString &path, const HighScoreTable &table)
     QSaveFile file(path);
     const auto fail = [&](const QString &reason) {
         file.cancelWriting();
-        throw SaveError(QStringLiteral("The high scores could not be saved to %1: %2").arg(path, reason).toStdString());
+        throw saveError(path, reason);
     };
     if (!file.open(QIODevice::WriteOnly))
         fail(file.errorString());

@@ -13,16 +13,18 @@ enum class Label {
     Lives,
     Score,
     Time,
+    // Names of places 1 to 5.
     Hn1,
     Hn2,
     Hn3,
     Hn4,
-    Hn5, // names of places 1 to 5
+    Hn5,
+    // Scores of places 1 to 5.
     Hs1,
     Hs2,
     Hs3,
     Hs4,
-    Hs5, // scores of places 1 to 5
+    Hs5,
 };
 
 inline Label highScoreNameLabel(int place)

@@ -181,20 +181,12 @@ QLabel *Form1::labelFor(Label label) const
     case Label::Lives: return controls_.LabelLives;
     case Label::Score: return controls_.LabelScore;
     case Label::Time: return controls_.LabelTime;
-    case Label::Hn1:
-    case Label::Hn2:
-    case Label::Hn3:
-    case Label::Hn4:
-    case Label::Hn5:
-        return controls_.Hn.at(static_cast<std::size_t>(static_cast<int>(label) - static_cast<int>(Label::Hn1)));
-    case Label::Hs1:
-    case Label::Hs2:
-    case Label::Hs3:
-    case Label::Hs4:
-    case Label::Hs5:
-        return controls_.Hs.at(static_cast<std::size_t>(static_cast<int>(label) - static_cast<int>(Label::Hs1)));
+    default: break;
     }
-    Q_UNREACHABLE();
+    // The high-score rows: names Hn1..Hn5, then scores Hs1..Hs5.
+    const auto row
+        = [label](Label first) { return static_cast<std::size_t>(static_cast<int>(label) - static_cast<int>(first)); };
+    return label < Label::Hs1 ? controls_.Hn.at(row(Label::Hn1)) : controls_.Hs.at(row(Label::Hs1));
 }
 
 QString Form1::caption(Label label) const
