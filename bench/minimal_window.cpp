@@ -1,5 +1,7 @@
 // The yardstick for the game's start-up: the least a Qt Widgets program does
-// to put one window on screen. bench/startup.sh compares the game against it.
+// to put a window of the game's size on screen. One QLabel with a title and
+// no text, so nothing is measured before it is shown. bench/startup.sh
+// compares the game against it.
 
 #include <QApplication>
 #include <QLabel>
@@ -7,8 +9,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Nomilo start-up yardstick"));
-    window.setWindowTitle(QStringLiteral("Nomilo minimal window"));
+    QLabel window(QStringLiteral("Nomilo"));
+    window.setWindowTitle(QStringLiteral("Nomilo yardstick"));
+    window.resize(488, 344);
     window.show();
     return QApplication::exec();
 }
