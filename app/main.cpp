@@ -1,3 +1,4 @@
+#include "data/DataFiles.h"
 #include "engine/RandomSource.h"
 #include "ui/Form1.h"
 
@@ -11,7 +12,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(Game::kAppTitle);
 
     ClockRandom random;
-    Form1 window(QCoreApplication::applicationDirPath(), random);
+    Form1 window(locateDataFiles(QCoreApplication::applicationDirPath()), random);
     QObject::connect(&window, &Form1::ended, &app, [](int status) { QCoreApplication::exit(status); });
     window.show();
     return QApplication::exec();

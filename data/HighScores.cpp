@@ -4,6 +4,9 @@
 #include "data/TextFile.h"
 #include "engine/TextRules.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 
 #include <filesystem>
@@ -11,80 +14,116 @@
 namespace {
 
 constexpr int kLines = 2 * HighScoreTable::kPlaces;
-
-SaveError saveError(const QString &path, const QString &reason)
-{
-    return SaveError(QStringLiteral("The high scores could not be saved to %1: %2").arg(path, reason).toStdString());
-}
+// Another copy holds the lock for a few milliseconds while it saves; a lock
+// left by a copy that crashed is taken over at once.
+constexpr int kLockTimeoutMs = 3000;
 
 HighScoreTable firstRunTable()
 {
     HighScoreTable table;
     for (int place = 1; place <= HighScoreTable::kPlaces; ++place)
         table[place].Score = QStringLiteral("0");
+    table[0].Score = HighScoreTable::kSentinelScore;
     return table;
+}
+
+// Only a file that is not there is missing; one that cannot be reached (no
+// permission, say) is read, and the read reports why it fails.
+bool isMissing(const QString &path)
+{
+    std::error_code error;
+    return std::filesystem::status(path.toStdString(), error).type() == std::filesystem::file_type::not_found;
 }
 
 } // namespace
 
-HighScoreTable readHighScoreFile(const QString &path)
+SaveError::SaveError(const QString &path, const QString &reason)
+    : std::runtime_error(QStringLiteral("The high scores could not be saved to %1: %2").arg(path, reason).toStdString())
 {
+}
+
+HighScoreTable parseHighScores(const QByteArray &bytes, const QString &path)
+{
+    const QStringList lines = splitLines(decodeText(bytes));
+    if (lines.size() < kLines) {
+        throw DataError(path, static_cast<int>(lines.size()) + 1,
+                        QStringLiteral("the file ends here, but a high-score file has %1 lines: "
+                                       "five names, then five scores")
+                            .arg(kLines));
+    }
     HighScoreTable table;
-    // Only a file that is not there is a first run; one that cannot be
-    // reached (no permission, say) is an error the read reports.
-    std::error_code error;
-    if (std::filesystem::status(path.toStdString(), error).type() == std::filesystem::file_type::not_found) {
-        table = firstRunTable();
-    } else {
-        const QStringList lines = readTextLines(path);
-        if (lines.size() < kLines) {
-            throw DataError(path, static_cast<int>(lines.size()) + 1,
-                            QStringLiteral("the file ends here, but a high-score file has %1 lines: "
-                                           "five names, then five scores")
-                                .arg(kLines));
-        }
-        for (int place = 1; place <= HighScoreTable::kPlaces; ++place) {
-            const int scoreLine = HighScoreTable::kPlaces + place;
-            table[place].Name = lines[place - 1];
-            table[place].Score = lines[scoreLine - 1];
-            if (!isNumberText(table[place].Score)) {
-                throw DataError(
-                    path, scoreLine,
-                    QStringLiteral("the score %1 is not a number").arg(DataError::quote(table[place].Score)));
-            }
+    for (int place = 1; place <= HighScoreTable::kPlaces; ++place) {
+        const int scoreLine = HighScoreTable::kPlaces + place;
+        table[place].Name = lines[place - 1];
+        table[place].Score = lines[scoreLine - 1];
+        if (!isNumberText(table[place].Score)) {
+            throw DataError(path, scoreLine,
+                            QStringLiteral("the score %1 is not a number").arg(DataError::quote(table[place].Score)));
         }
     }
     table[0].Score = HighScoreTable::kSentinelScore;
     return table;
 }
 
-void writeHighScoreFile(const QString &path, const HighScoreTable &table)
+QByteArray formatHighScores(const HighScoreTable &table, const QString &path)
 {
-    // A line break inside a value would shift every later line of the file.
-    for (int place = 1; place <= HighScoreTable::kPlaces; ++place) {
-        for (const QString &value : {table[place].Name, table[place].Score}) {
-            if (value.contains(u'\n') || value.contains(u'\r')) {
-                throw saveError(path, QStringLiteral("place %1 holds a line break").arg(place));
-            }
+    QString text;
+    for (const bool scores : {false, true}) {
+        for (int place = 1; place <= HighScoreTable::kPlaces; ++place) {
+            const QString &value = scores ? table[place].Score : table[place].Name;
+            if (value.contains(u'\n') || value.contains(u'\r'))
+                throw SaveError(path, QStringLiteral("place %1 holds a line break").arg(place));
+            text += value + QStringLiteral("\r\n");
         }
     }
+    return text.toUtf8();
+}
 
-    QString text;
-    for (int place = 1; place <= HighScoreTable::kPlaces; ++place)
-        text += table[place].Name + QStringLiteral("\r\n");
-    for (int place = 1; place <= HighScoreTable::kPlaces; ++place)
-        text += table[place].Score + QStringLiteral("\r\n");
+HighScoreFile::HighScoreFile(QString path, QString startingPath)
+    : path_(std::move(path))
+    , startingPath_(std::move(startingPath))
+{
+}
 
+HighScoreTable HighScoreFile::read() const
+{
+    for (const QString &candidate : {path_, startingPath_}) {
+        if (!candidate.isEmpty() && !isMissing(candidate))
+            return parseHighScores(readFileBytes(candidate), candidate);
+    }
+    return firstRunTable();
+}
+
+bool HighScoreFile::update(const std::function<bool(HighScoreTable &)> &place) const
+{
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
+        throw SaveError(path_, QStringLiteral("its folder cannot be created"));
+    QLockFile lock(path_ + QStringLiteral(".lock"));
+    if (!lock.tryLock(kLockTimeoutMs)) {
+        throw SaveError(path_,
+                        lock.error() == QLockFile::LockFailedError
+                            ? QStringLiteral("another copy of the game keeps it locked")
+                            : QStringLiteral("its lock file cannot be created"));
+    }
+    HighScoreTable table = read();
+    if (!place(table))
+        return false;
+    write(table);
+    return true;
+}
+
+void HighScoreFile::write(const HighScoreTable &table) const
+{
+    const QByteArray bytes = formatHighScores(table, path_);
     // QSaveFile writes beside the file and renames over it only when every
     // byte is on disk, so a failure leaves the old table intact.
-    QSaveFile file(path);
+    QSaveFile file(path_);
     const auto fail = [&](const QString &reason) {
         file.cancelWriting();
-        throw saveError(path, reason);
+        throw SaveError(path_, reason);
     };
     if (!file.open(QIODevice::WriteOnly))
         fail(file.errorString());
-    const QByteArray bytes = text.toUtf8();
     // Flushed and checked here: commit() alone renames a file whose buffered
     // bytes failed to reach the disk.
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)

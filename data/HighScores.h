@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <stdexcept>
 
 struct HighScoreEntry {
@@ -25,15 +27,39 @@ struct HighScoreTable {
 // Saving failed; the file on disk is still the old one.
 class SaveError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    SaveError(const QString &path, const QString &reason);
 };
 
-// Reads the high-score file: five name lines, then five score lines; lines
-// after the tenth are ignored. A missing file is a first run: five empty names
-// with 0 points. Throws DataError naming the file and line when the file is
-// short or a score is not a number. The sentinel is set after every read.
-HighScoreTable readHighScoreFile(const QString &path);
+// The file's ten lines: five names, then five scores; lines after the tenth
+// are ignored. Throws DataError naming `path` and the line when the file is
+// short or a score is not a number. The sentinel is set.
+HighScoreTable parseHighScores(const QByteArray &bytes, const QString &path);
 
-// Rewrites the file from places 1 to 5, each line ending in CR LF. The file is
-// replaced whole or not at all; throws SaveError naming the file and reason.
-void writeHighScoreFile(const QString &path, const HighScoreTable &table);
+// Places 1 to 5 as the file holds them, each line ending in CR LF. Throws
+// SaveError naming `path` when a value holds a line break, which would shift
+// every later line.
+QByteArray formatHighScores(const HighScoreTable &table, const QString &path);
+
+// One player's high-score file. Until it exists, a starting table stands in
+// for it: the shipped one, read but never written, or without one five empty
+// places with 0 points. The first placement creates the file and its folder.
+class HighScoreFile {
+public:
+    explicit HighScoreFile(QString path, QString startingPath = {});
+
+    const QString &path() const { return path_; }
+    HighScoreTable read() const;
+
+    // One placement as one transaction, safe against other copies of the
+    // game: under a lock beside the file, reads the table as it stands now,
+    // lets `place` change it, and saves it when `place` returns true. Returns
+    // whether it saved. Throws SaveError when the lock cannot be had or the
+    // save fails (the file then stays as it was), DataError for a damaged file.
+    bool update(const std::function<bool(HighScoreTable &)> &place) const;
+
+private:
+    void write(const HighScoreTable &table) const;
+
+    QString path_;
+    QString startingPath_;
+};

@@ -14,20 +14,16 @@ constexpr qsizetype kOriginLength = 99;
 
 } // namespace
 
-int PlayerList::count() const
-{
-    int n = 0;
-    while (n < kSlots && !PlayerNames[n + 1].isEmpty())
-        ++n;
-    return n;
-}
-
 PlayerList loadPlayerDatabase(const QString &path)
 {
-    const QStringList lines = readTextLines(path);
+    return parsePlayerDatabase(readFileBytes(path), path);
+}
+
+PlayerList parsePlayerDatabase(const QByteArray &bytes, const QString &path)
+{
+    const QStringList lines = splitLines(decodeText(bytes));
     PlayerList list;
     QString origin;
-    int skipped = 0;
     // Only the first 1000 lines count; the end of the file ends the list as
     // the end marker does.
     const int readable = static_cast<int>(std::min<qsizetype>(lines.size(), PlayerList::kSlots));
@@ -35,24 +31,23 @@ PlayerList loadPlayerDatabase(const QString &path)
         const QString &line = lines[i - 1];
         // A line of white space alone would store a name nobody can see or
         // guess, and would end the list early: it counts as blank.
-        if (line.trimmed().isEmpty() || line.startsWith(QStringLiteral("//"))) {
-            ++skipped;
-        } else if (line == kEndMarker) {
+        if (line.trimmed().isEmpty() || line.startsWith(QStringLiteral("//")))
+            continue;
+        if (line == kEndMarker)
             break;
-        } else if (line.startsWith(kHeaderMark)) {
+        if (line.startsWith(kHeaderMark)) {
             origin = line.mid(kHeaderMark.size(), kOriginLength);
-            ++skipped;
-        } else {
-            const int k = i - skipped;
-            // Composed form, so an accented letter is one character to guess.
-            list.PlayerNames[k] = trimSpaces(line).normalized(QString::NormalizationForm_C);
-            list.PlayerFrom[k] = trimSpaces(origin).normalized(QString::NormalizationForm_C);
-            if (std::any_of(line.cbegin(), line.cend(), [](QChar c) { return c.category() == QChar::Other_Control; })) {
-                throw DataError(path, i,
-                                QStringLiteral("the name %1 holds a character nobody can type")
-                                    .arg(DataError::quote(list.PlayerNames[k])));
-            }
+            continue;
         }
+        // The k-th name line takes slot k. Composed form, so an accented
+        // letter is one character to guess.
+        const QString name = trimSpaces(line).normalized(QString::NormalizationForm_C);
+        if (std::any_of(line.cbegin(), line.cend(), [](QChar c) { return c.category() == QChar::Other_Control; })) {
+            throw DataError(
+                path, i, QStringLiteral("the name %1 holds a character nobody can type").arg(DataError::quote(name)));
+        }
+        list.PlayerNames.push_back(name);
+        list.PlayerFrom.push_back(trimSpaces(origin).normalized(QString::NormalizationForm_C));
     }
     if (list.count() == 0)
         throw DataError(path, QStringLiteral("holds no player names; the game needs at least one"));

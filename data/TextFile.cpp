@@ -70,7 +70,7 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-QStringList readTextLines(const QString &path)
+QByteArray readFileBytes(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -80,5 +80,5 @@ QStringList readTextLines(const QString &path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw DataError(path, QStringLiteral("cannot be read: %1").arg(file.errorString()));
-    return splitLines(decodeText(bytes));
+    return bytes;
 }

@@ -14,6 +14,6 @@ QString decodeText(const QByteArray &bytes);
 // another, empty line.
 QStringList splitLines(const QString &text);
 
-// Reads a whole file as lines; throws DataError naming the file when it cannot
-// be opened or read.
-QStringList readTextLines(const QString &path);
+// The whole file; throws DataError naming the file when it cannot be opened
+// or read. The readers parse these bytes, so they can be tested from memory.
+QByteArray readFileBytes(const QString &path);

@@ -2,11 +2,17 @@
 
 #include "engine/TextRules.h"
 
-Game::Game(GameScreen &screen, RandomSource &random, QString appPath)
+Game::Game(GameScreen &screen, RandomSource &random, DataFiles files)
     : screen_(screen)
     , random_(random)
-    , appPath_(std::move(appPath))
+    , files_(std::move(files))
 {
+}
+
+void Game::message(const QString &text, const QString &title)
+{
+    ModalScope waiting(*this);
+    screen_.messageBox(text, title);
 }
 
 void Game::setEnterText(const QString &text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DataFiles.h"
 #include "data/HighScores.h"
 #include "data/PlayerDatabase.h"
 #include "engine/GameScreen.h"
@@ -18,8 +19,7 @@ public:
     static inline const QString kAppTitle = QStringLiteral("Nomilo");
     static constexpr int kLogSlots = 1000;
 
-    // appPath: the program's folder, which holds database/.
-    Game(GameScreen &screen, RandomSource &random, QString appPath);
+    Game(GameScreen &screen, RandomSource &random, DataFiles files);
 
     // Level setup
     void Form_Activate();
@@ -44,10 +44,9 @@ public:
     // Data files
     void LoadPlayers();
     void LoadScores();
-    void SaveScores();
-
-    QString playerDatabasePath() const;
-    QString highScorePath() const;
+    // Enters the score into the high-score file as the file stands now;
+    // false when it no longer earns a place there.
+    bool SaveScores(qint16 MyScore);
 
     // State, read by tests and benchmarks.
     const QString &currentName() const { return CurrentName; }
@@ -66,17 +65,16 @@ private:
     class ModalScope;
     bool waitingForPlayer() const { return modalDepth_ > 0; }
 
+    void message(const QString &text, const QString &title = kAppTitle);
     void setEnterText(const QString &text);
     double captionNumber(Label label) const;
     // The caption's number plus amount, written back; returns the new number.
     double addToCaption(Label label, double amount);
     void logLetter(const QString &letter);
-    int findPlace(qint16 MyScore) const;
-    void placeScore(int place, qint16 MyScore);
 
     GameScreen &screen_;
     RandomSource &random_;
-    QString appPath_;
+    DataFiles files_;
     int modalDepth_ = 0;
 
     PlayerList Players;

@@ -17,41 +17,44 @@ QString oneLine(QString answer)
     return answer;
 }
 
-} // namespace
-
 // The place a final score earns, or 0 for none. Only place 5 decides whether
 // there is a place; the search then goes up until it meets a score at least as
 // high (the sentinel at entry 0 stops it). Ties go against the new score. An
 // unsorted table, edited by hand, is ranked the same way and not re-sorted.
-int Game::findPlace(qint16 MyScore) const
+int findPlace(const HighScoreTable &table, qint16 score)
 {
-    const auto score = [this](int entry) { return textToNumber(HighScores[entry].Score); };
-    if (score(HighScoreTable::kPlaces) >= MyScore)
+    const auto entry = [&table](int index) { return textToNumber(table[index].Score); };
+    if (entry(HighScoreTable::kPlaces) >= score)
         return 0;
     int place = HighScoreTable::kPlaces;
-    while (score(place - 1) < MyScore)
+    while (entry(place - 1) < score)
         --place;
     return place;
 }
 
-void Game::placeScore(int place, qint16 MyScore)
+} // namespace
+
+bool Game::SaveScores(qint16 MyScore)
 {
-    // The places below move down one; the old last place drops out.
-    for (int entry = HighScoreTable::kPlaces; entry > place; --entry)
-        HighScores[entry] = HighScores[entry - 1];
-    HighScores[place].Name = LastHighScoreName;
-    HighScores[place].Score = numberText(MyScore);
+    return files_.scores.update([&](HighScoreTable &table) {
+        const int place = findPlace(table, MyScore);
+        if (place == 0)
+            return false;
+        // The places below move down one; the old last place drops out.
+        for (int entry = HighScoreTable::kPlaces; entry > place; --entry)
+            table[entry] = table[entry - 1];
+        table[place] = {LastHighScoreName, numberText(MyScore)};
+        return true;
+    });
 }
 
 void Game::CheckMyScore(qint16 MyScore)
 {
     LoadScores();
-    const int place = findPlace(MyScore);
+    const int place = findPlace(HighScores, MyScore);
     screen_.setTimerInterval(0);
     if (place == 0) {
-        ModalScope waiting(*this);
-        screen_.messageBox(
-            QStringLiteral("Game Over.. You scored %1\r\nIt was %2").arg(numberText(MyScore), CurrentName), kAppTitle);
+        message(QStringLiteral("Game Over.. You scored %1\r\nIt was %2").arg(numberText(MyScore), CurrentName));
     } else {
         QString answer;
         {
@@ -62,14 +65,18 @@ void Game::CheckMyScore(qint16 MyScore)
                                       kAppTitle, LastHighScoreName);
         }
         LastHighScoreName = answer.isEmpty() ? kEmptyAnswer : oneLine(answer);
-        placeScore(place, MyScore);
+        // The name box may have been open for minutes, and other copies of the
+        // game may have placed scores meanwhile: the score is ranked again
+        // against the file as it is now.
         try {
-            SaveScores();
+            if (!SaveScores(MyScore))
+                message(QStringLiteral("Other games took the high-score places meanwhile: %1 points no longer "
+                                       "earn a place.")
+                            .arg(numberText(MyScore)));
         } catch (const SaveError &error) {
             // The old file is intact; the player keeps playing, but must know
             // the score was not kept.
-            ModalScope waiting(*this);
-            screen_.messageBox(QString::fromStdString(error.what()), kAppTitle);
+            message(QString::fromStdString(error.what()));
         }
         LoadScores();
     }

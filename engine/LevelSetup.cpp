@@ -39,18 +39,17 @@ void Game::Form_Activate()
 
 void Game::NextLevel()
 {
-    if (!CurrentName.isEmpty()) {
-        ModalScope waiting(*this);
-        screen_.messageBox(CurrentName, QStringLiteral("Congratulations!!!"));
-    }
+    if (!CurrentName.isEmpty())
+        message(CurrentName, QStringLiteral("Congratulations!!!"));
 
     const int filled = Players.count();
     random_.Randomize();
     // Computed in double precision so the product never rounds up to the
     // first empty slot.
     const int k = std::min(static_cast<int>(filled * random_.Rnd()) + 1, std::max(filled, 1));
-    CurrentName = Players.PlayerNames[k];
-    CurrentFrom = Players.PlayerFrom[k];
+    // An empty list gives slot 1, which is empty too: an empty name.
+    CurrentName = k <= filled ? Players.PlayerNames[k] : QString();
+    CurrentFrom = k <= filled ? Players.PlayerFrom[k] : QString();
     HiddenName = masked(CurrentName);
 
     screen_.setCaption(Label::NameHiden, HiddenName);

@@ -1,65 +1,80 @@
 #pragma once
 
-// Shared by the libFuzzer targets: a broken invariant stops the run at once,
-// and the data files are written to one temporary database/ folder per process.
+// Shared by the libFuzzer targets: the oracles, written apart from the code
+// under test, and a check that stops the run at once when one disagrees.
 
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QString>
-#include <QTemporaryDir>
+#include <QByteArrayView>
+#include <QList>
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 // __builtin_trap() raises SIGILL; libFuzzer reports it as a crash, prints the
-// stack and saves the input. The line names the broken invariant first.
+// stack and saves the input. The line names the broken expectation first.
 #define FUZZ_CHECK(condition)                                                                                          \
     do {                                                                                                               \
         if (!(condition)) {                                                                                            \
-            std::fprintf(stderr, "%s:%d: invariant broken: %s\n", __FILE__, __LINE__, #condition);                     \
+            std::fprintf(stderr, "%s:%d: expectation broken: %s\n", __FILE__, __LINE__, #condition);                   \
             __builtin_trap();                                                                                          \
         }                                                                                                              \
     } while (false)
 
-namespace fuzz {
+namespace oracle {
 
-// A problem of the machine, not of the code under test: stop with a message.
-[[noreturn]] inline void environmentFailure(const char *what, const QString &detail)
+inline bool isAscii(const QByteArray &bytes)
 {
-    std::fprintf(stderr, "fuzz set-up failed: %s: %s\n", what, qPrintable(detail));
-    std::abort();
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
 }
 
-// <temporary folder>/database, made on first use and removed at a normal exit.
-inline const QString &databaseFolder()
+// Lines of ASCII text, each ended by CR LF, LF or a lone CR; an end after the
+// last line starts no other.
+inline QList<QByteArray> lines(const QByteArray &text)
 {
-    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/nomilo-fuzz-XXXXXX"));
-    static const QString folder = [] {
-        if (!dir.isValid())
-            environmentFailure("cannot create a temporary folder", dir.errorString());
-        if (!QDir(dir.path()).mkpath(QStringLiteral("database")))
-            environmentFailure("cannot create database/ in", dir.path());
-        return dir.path() + QStringLiteral("/database");
-    }();
-    return folder;
+    QList<QByteArray> result;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        result << text.mid(start, i - start);
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        result << text.mid(start);
+    return result;
 }
 
-inline void writeWholeFile(const QString &path, const QByteArray &bytes)
+inline QByteArray trimmed(const QByteArray &text, QByteArrayView blanks)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        environmentFailure("cannot open for writing", path + QStringLiteral(": ") + file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        environmentFailure("cannot write", path + QStringLiteral(": ") + file.errorString());
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && blanks.contains(text[first]))
+        ++first;
+    while (end > first && blanks.contains(text[end - 1]))
+        --end;
+    return text.mid(first, end - first);
 }
 
-inline QByteArray readWholeFile(const QString &path)
+// A score: a finite decimal number, blanks around it allowed.
+inline bool isNumber(const QByteArray &line)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        environmentFailure("cannot open for reading", path + QStringLiteral(": ") + file.errorString());
-    return file.readAll();
+    QByteArray text = trimmed(line, " \t\v\f");
+    if (text.startsWith('+') && text.size() > 1 && text[1] != '-' && text[1] != '+')
+        text.remove(0, 1);
+    for (const char c : text) {
+        if (!QByteArrayView("+-.0123456789eE").contains(c))
+            return false;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.constData(), text.constData() + text.size(), value);
+    return !text.isEmpty() && error == std::errc() && end == text.constData() + text.size() && std::isfinite(value);
 }
 
-} // namespace fuzz
+} // namespace oracle

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/Game.h"
 #include "engine/GameScreen.h"
 #include "engine/RandomSource.h"
 
+#include <QByteArray>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -18,12 +18,16 @@ inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
 }
+inline void PrintTo(const QByteArray &bytes, std::ostream *out)
+{
+    *out << '"' << QByteArray(bytes).replace("\r", "\\r").replace("\n", "\\n").toStdString() << '"';
+}
 
 // Records what the game shows, in place of the window.
 class FakeScreen : public GameScreen {
 public:
     struct Box {
-        enum Kind { Message, Input } kind;
+        bool input;
         QString text;
         QString title;
         QString defaultText;
@@ -38,8 +42,8 @@ public:
     int timerInterval = 0;
     std::vector<Box> boxes;
     std::vector<int> pauses;
-    std::deque<QString> answers;          // what the player types into input boxes
-    std::function<void()> whileBoxIsOpen; // runs inside every modal box and pause
+    std::deque<QString> answers;          // typed into the name boxes, in turn
+    std::function<void()> whileBoxIsOpen; // runs inside every box and pause
 
     QString caption(Label label) const override { return captions.value(label); }
     void setCaption(Label label, const QString &value) override { captions[label] = value; }
@@ -53,20 +57,14 @@ public:
     void setTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
     void messageBox(const QString &boxText, const QString &title) override
     {
-        boxes.push_back({Box::Message, boxText, title, {}, timerInterval});
-        if (whileBoxIsOpen)
-            whileBoxIsOpen();
+        open({false, boxText, title, {}, timerInterval});
     }
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override
     {
-        boxes.push_back({Box::Input, prompt, title, defaultText, timerInterval});
-        if (whileBoxIsOpen)
-            whileBoxIsOpen();
-        QString answer;
-        if (!answers.empty()) {
-            answer = answers.front();
+        open({true, prompt, title, defaultText, timerInterval});
+        const QString answer = answers.empty() ? QString() : answers.front();
+        if (!answers.empty())
             answers.pop_front();
-        }
         return answer;
     }
     void pause(int milliseconds) override
@@ -88,6 +86,14 @@ public:
             rows << caption(highScoreNameLabel(place)) + u'|' + caption(highScoreLabel(place));
         return rows;
     }
+
+private:
+    void open(Box box)
+    {
+        boxes.push_back(std::move(box));
+        if (whileBoxIsOpen)
+            whileBoxIsOpen();
+    }
 };
 
 // Draws the names in a planned order: each value is a fraction in [0, 1) that
@@ -99,12 +105,7 @@ public:
     {
     }
     void Randomize() override { ++randomizeCount; }
-    double Rnd() override
-    {
-        const double value = fractions_[std::min(next_, fractions_.size() - 1)];
-        ++next_;
-        return value;
-    }
+    double Rnd() override { return fractions_[std::min(next_++, fractions_.size() - 1)]; }
     int randomizeCount = 0;
 
 private:

@@ -24,10 +24,7 @@ QByteArray GameFixture::readFile(const QString &relative) const
 
 QByteArray crlfLines(const QStringList &lines)
 {
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += line.toUtf8() + "\r\n";
-    return bytes;
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
 void GameFixture::writePlayers(const QStringList &originAndNames) const
@@ -46,10 +43,15 @@ void GameFixture::writeScores(const QStringList &names, const QStringList &score
     writeFile(QStringLiteral("database/hscores.txt"), crlfLines(names + scores));
 }
 
+DataFiles GameFixture::files() const
+{
+    return {path(QStringLiteral("database/data.txt")), HighScoreFile(path(QStringLiteral("database/hscores.txt")))};
+}
+
 void GameFixture::start(std::vector<double> picks)
 {
     random = PlannedRandom(std::move(picks));
-    game = std::make_unique<Game>(screen, random, dir.path());
+    game = std::make_unique<Game>(screen, random, files());
     game->Form_Activate();
 }
 

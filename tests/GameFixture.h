@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeScreen.h"
+#include "data/DataFiles.h"
 #include "engine/Game.h"
 
 #include <QByteArray>
@@ -25,19 +26,23 @@ protected:
     QString path(const QString &relative) const { return dir.path() + u'/' + relative; }
     void writeFile(const QString &relative, const QByteArray &bytes) const;
     QByteArray readFile(const QString &relative) const;
+    QByteArray scoreFile() const { return readFile(QStringLiteral("database/hscores.txt")); }
 
     // A player database with one name per group, as "Origin:Name" pairs.
     void writePlayers(const QStringList &originAndNames) const;
     void writeScores(const QStringList &names, const QStringList &scores) const;
+    DataFiles files() const;
 
     // Starts the game as the window does when it opens.
     void start(std::vector<double> picks = {0.0});
-
     // The player types a character into the box, and presses Enter.
     void type(const QString &letter);
     void guess(const QString &letter);
     void ticks(int count);
 };
+
+// Lines joined by CR LF, with one after the last.
+QByteArray crlfLines(const QStringList &lines);
 
 // Runs a check in a child process whose files may grow to at most `bytes`,
 // as on a full disk; the limit binds root too. True when the check passed.
@@ -46,6 +51,3 @@ bool passesWithFileSizeLimit(long bytes, const std::function<bool()> &check);
 // Runs a check in a child process that permissions bind, even when the tests
 // run as root; `folder` is made readable for it.
 bool passesAsUnprivilegedUser(const QString &folder, const std::function<bool()> &check);
-
-// Lines joined by CR LF, with one after the last.
-QByteArray crlfLines(const QStringList &lines);

@@ -1,9 +1,14 @@
+// Game over: ranking against the file as it stands, the name box, the saved
+// table, and other copies of the game sharing the file.
+
 #include "GameFixture.h"
 
 #include "data/DataError.h"
 
-#include <QDir>
-#include <QFile>
+#include <QLockFile>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using ::testing::HasSubstr;
 
@@ -18,21 +23,22 @@ protected:
         start();
     }
     // Ends the game with this score, as the last life lost would.
+    static void endWith(Game &game, FakeScreen &screen, qint16 score, const QString &answer)
+    {
+        screen.answers = {answer};
+        game.GetPoints(static_cast<qint16>(score - game.gameScore()));
+        screen.captions[Label::Lives] = QStringLiteral("1");
+        game.LoseLife();
+    }
     void endWith(qint16 score, const QString &answer = QStringLiteral("Me"))
     {
-        screen.answers.push_back(answer);
         screen.boxes.clear();
-        game->GetPoints(score - game->gameScore());
-        screen.captions[Label::Lives] = QStringLiteral("1");
-        game->LoseLife();
-    }
-    QStringList scoresInFile() const
-    {
-        return QString::fromUtf8(readFile(QStringLiteral("database/hscores.txt"))).split(QStringLiteral("\r\n"));
+        endWith(*game, screen, score, answer);
     }
 };
 
 struct RankCase {
+    const char *name;
     QStringList scores;
     int myScore;
     int place; // 0: none
@@ -41,138 +47,158 @@ struct RankCase {
 
 class RankingTest : public GameOverTest, public ::testing::WithParamInterface<RankCase> { };
 
-TEST_P(RankingTest, RanksAsTheTableStandsAndShiftsThePlacesBelow)
+TEST_P(RankingTest, RanksAsTheFileStandsAndShiftsThePlacesBelow)
 {
     const RankCase &c = GetParam();
     writeScores({"A", "B", "C", "D", "E"}, c.scores);
     endWith(static_cast<qint16>(c.myScore), QStringLiteral("New"));
     ASSERT_EQ(screen.boxes.size(), 1u);
-    if (c.place == 0) {
-        EXPECT_EQ(screen.boxes[0].kind, FakeScreen::Box::Message);
-        EXPECT_EQ(screen.boxes[0].text, QStringLiteral("Game Over.. You scored %1\r\nIt was Anna").arg(c.myScore));
-    } else {
-        EXPECT_EQ(screen.boxes[0].kind, FakeScreen::Box::Input);
-        EXPECT_EQ(screen.boxes[0].text,
-                  QStringLiteral("Congratulations, you're place number %1 with %2 points.\r\n"
-                                 "Last answer was Anna")
-                      .arg(c.place)
-                      .arg(c.myScore));
-    }
-    EXPECT_EQ(screen.boxes[0].title, "Nomilo");
-    EXPECT_EQ(screen.boxes[0].timerInterval, 0) << "the clock stops before the box opens";
+    const FakeScreen::Box &box = screen.boxes[0];
+    EXPECT_EQ(box.input, c.place > 0);
+    EXPECT_EQ(box.text,
+              c.place == 0 ? QStringLiteral("Game Over.. You scored %1\r\nIt was Anna").arg(c.myScore)
+                           : QStringLiteral("Congratulations, you're place number %1 with %2 points.\r\n"
+                                            "Last answer was Anna")
+                                 .arg(c.place)
+                                 .arg(c.myScore));
+    EXPECT_EQ(box.title, "Nomilo");
+    EXPECT_EQ(box.timerInterval, 0) << "the clock stops before the box opens";
     EXPECT_EQ(screen.highScoreRows(), c.after);
+    EXPECT_EQ(scoreFile().count("New"), c.place > 0 ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    PlacesFromTheFile, RankingTest,
-    ::testing::Values(RankCase{{"40", "30", "30", "20", "10"}, 30, 4, {"A|40", "B|30", "C|30", "New|30", "D|20"}},
-                      RankCase{{"40", "30", "30", "20", "10"}, 10, 0, {"A|40", "B|30", "C|30", "D|20", "E|10"}},
-                      RankCase{{"40", "30", "30", "20", "10"}, 20, 5, {"A|40", "B|30", "C|30", "D|20", "New|20"}},
-                      RankCase{{"40", "30", "30", "20", "10"}, 41, 1, {"New|41", "A|40", "B|30", "C|30", "D|20"}},
-                      RankCase{
-                          {"400", "300", "200", "150", "99"}, 100, 5, {"A|400", "B|300", "C|200", "D|150", "New|100"}},
-                      RankCase{{"0", "0", "0", "0", "-1"}, 0, 5, {"A|0", "B|0", "C|0", "D|0", "New|0"}},
-                      RankCase{{"1", "1", "1", "1", "0"}, 0, 0, {"A|1", "B|1", "C|1", "D|1", "E|0"}},
-                      RankCase{{"10", "50", "20", "5", "1"}, 30, 3, {"A|10", "B|50", "New|30", "C|20", "D|5"}},
-                      RankCase{{"1", "1", "1", "1", "100"}, 50, 0, {"A|1", "B|1", "C|1", "D|1", "E|100"}}));
+    Places, RankingTest,
+    ::testing::Values(
+        RankCase{"TieGoesBelow", {"40", "30", "30", "20", "10"}, 30, 4, {"A|40", "B|30", "C|30", "New|30", "D|20"}},
+        RankCase{
+            "EqualToFifthIsNoPlace", {"40", "30", "30", "20", "10"}, 10, 0, {"A|40", "B|30", "C|30", "D|20", "E|10"}},
+        RankCase{
+            "EqualToFourthIsFifth", {"40", "30", "30", "20", "10"}, 20, 5, {"A|40", "B|30", "C|30", "D|20", "New|20"}},
+        RankCase{"BestOfAll", {"40", "30", "30", "20", "10"}, 41, 1, {"New|41", "A|40", "B|30", "C|30", "D|20"}},
+        RankCase{"ComparedAsNumbers",
+                 {"400", "300", "200", "150", "99"},
+                 100,
+                 5,
+                 {"A|400", "B|300", "C|200", "D|150", "New|100"}},
+        RankCase{"ZeroBeatsANegative", {"0", "0", "0", "0", "-1"}, 0, 5, {"A|0", "B|0", "C|0", "D|0", "New|0"}},
+        RankCase{"ZeroBeatsNothingElse", {"1", "1", "1", "1", "0"}, 0, 0, {"A|1", "B|1", "C|1", "D|1", "E|0"}},
+        RankCase{
+            "UnsortedSearchesUpward", {"10", "50", "20", "5", "1"}, 30, 3, {"A|10", "B|50", "New|30", "C|20", "D|5"}},
+        RankCase{
+            "UnsortedOnlyFifthDecides", {"1", "1", "1", "1", "100"}, 50, 0, {"A|1", "B|1", "C|1", "D|1", "E|100"}}),
+    [](const ::testing::TestParamInfo<RankCase> &info) { return std::string(info.param.name); });
 
 TEST_F(GameOverTest, APlacementRewritesTheFileAndStartsANewGame)
 {
     endWith(35, QStringLiteral("  Zoe, \"Z\"  "));
-    EXPECT_EQ(readFile(QStringLiteral("database/hscores.txt")),
-              crlfLines({"Ann", "  Zoe, \"Z\"  ", "Ben", "Cy", "Di", "40", "35", "30", "30", "20"}));
-    EXPECT_EQ(screen.lives(), "10");
-    EXPECT_EQ(screen.score(), "0");
-    EXPECT_EQ(screen.time(), "100");
+    EXPECT_EQ(scoreFile(), crlfLines({"Ann", "  Zoe, \"Z\"  ", "Ben", "Cy", "Di", "40", "35", "30", "30", "20"}));
+    EXPECT_EQ(screen.lives() + u' ' + screen.score() + u' ' + screen.time(), "10 0 100");
     EXPECT_EQ(screen.timerInterval, 1000);
     EXPECT_EQ(screen.boxes.size(), 1u) << "no congratulations box when the new game starts";
-}
 
-TEST_F(GameOverTest, TheNameBoxOffersTheLastAnswerAndKeepsItAsTyped)
-{
+    // The name box offers the last answer; an empty one becomes "I'm Stupid";
+    // a pasted line break cannot split a name across lines.
     QStringList defaults;
-    for (const QString answer : {"First", "", "   ", "Last"}) {
+    for (const QString answer : {"", "   ", "Zoe\r\nX\u2028Y"}) {
         endWith(50, answer);
         defaults << screen.boxes.back().defaultText;
     }
-    EXPECT_EQ(defaults, QStringList({"", "First", "I'm Stupid", "   "}));
-    EXPECT_EQ(game->lastHighScoreName(), "Last");
-    // Equal scores go below the ones already there.
-    EXPECT_EQ(screen.highScoreRows(), QStringList({"First|50", "I'm Stupid|50", "   |50", "Last|50", "Ann|40"}));
-}
-
-TEST_F(GameOverTest, APastedLineBreakCannotSplitTheNameAcrossLines)
-{
-    endWith(50, QStringLiteral("Zoe\r\nX\u2028Y"));
-    EXPECT_EQ(screen.highScoreRows().first(), "Zoe  X Y|50");
-    EXPECT_EQ(readFile(QStringLiteral("database/hscores.txt")),
-              crlfLines({"Zoe  X Y", "Ann", "Ben", "Cy", "Di", "50", "40", "30", "30", "20"}));
-
+    EXPECT_EQ(defaults, QStringList({"  Zoe, \"Z\"  ", "I'm Stupid", "   "}));
+    EXPECT_EQ(screen.highScoreRows(),
+              QStringList({"I'm Stupid|50", "   |50", "Zoe  X Y|50", "Ann|40", "  Zoe, \"Z\"  |35"}));
     HighScoreTable table = game->highScores();
     table[2].Name = QStringLiteral("two\nlines");
-    EXPECT_THROW(writeHighScoreFile(path(QStringLiteral("database/hscores.txt")), table), SaveError);
+    EXPECT_THROW(formatHighScores(table, QString()), SaveError);
 }
 
-TEST_F(GameOverTest, TheFileIsReadAgainBeforeRanking)
+TEST_F(GameOverTest, TheFileIsReadAgainAndADamagedOneIsAnErrorLeftUntouched)
 {
     writeScores({"A", "B", "C", "D", "E"}, {"900", "800", "700", "600", "500"});
     endWith(100);
-    EXPECT_EQ(screen.boxes[0].kind, FakeScreen::Box::Message);
+    EXPECT_FALSE(screen.boxes[0].input);
     EXPECT_EQ(screen.highScoreRows().last(), "E|500");
-}
 
-TEST_F(GameOverTest, AMissingFileIsCreatedByTheFirstPlacement)
-{
-    QFile::remove(path(QStringLiteral("database/hscores.txt")));
-    endWith(3, QStringLiteral("Neo"));
-    EXPECT_EQ(readFile(QStringLiteral("database/hscores.txt")),
-              crlfLines({"Neo", "", "", "", "", "3", "0", "0", "0", "0"}));
-}
-
-TEST_F(GameOverTest, AFileDamagedMeanwhileIsAnErrorAndStaysUntouched)
-{
     writeScores({"A", "B", "C", "D", "E"}, {"9", "8", "7", "6", "oops"});
-    const QByteArray damaged = readFile(QStringLiteral("database/hscores.txt"));
+    const QByteArray damaged = scoreFile();
     try {
         endWith(100);
         FAIL() << "a damaged file must not be ranked against";
     } catch (const DataError &error) {
         EXPECT_THAT(error.what(), HasSubstr("hscores.txt, line 10"));
     }
-    EXPECT_EQ(readFile(QStringLiteral("database/hscores.txt")), damaged);
+    EXPECT_EQ(scoreFile(), damaged);
     EXPECT_TRUE(screen.boxes.empty());
+
+    QFile::remove(path(QStringLiteral("database/hscores.txt")));
+    endWith(3, QStringLiteral("Neo"));
+    EXPECT_EQ(scoreFile(), crlfLines({"Neo", "", "", "", "", "3", "0", "0", "0", "0"}))
+        << "a missing file is an empty table, created by the first placement";
 }
 
 TEST_F(GameOverTest, AFailedSaveTellsThePlayerAndPlayGoesOn)
 {
-    const QByteArray before = readFile(QStringLiteral("database/hscores.txt"));
+    const QByteArray before = scoreFile();
     // The disk fills up while the table is written.
     const bool toldAndPlaying = passesWithFileSizeLimit(100, [&] {
         endWith(100, QString(300, u'x'));
-        return screen.boxes.size() == 2 && screen.boxes[1].text.contains(QStringLiteral("could not be saved to "))
-            && screen.boxes[1].text.contains(path(QStringLiteral("database/hscores.txt"))) && screen.lives() == "10"
-            && screen.highScoreRows().first() == "Ann|40";
+        return screen.boxes.size() == 2
+            && screen.boxes[1].text.startsWith(QStringLiteral("The high scores could not be saved to ")
+                                               + path(QStringLiteral("database/hscores.txt")))
+            && screen.lives() == "10" && screen.highScoreRows().first() == "Ann|40";
     });
     EXPECT_TRUE(toldAndPlaying);
-    EXPECT_EQ(readFile(QStringLiteral("database/hscores.txt")), before);
+    EXPECT_EQ(scoreFile(), before);
 }
 
-TEST_F(GameOverTest, TheGuessThatEndsTheGameLeavesNoTrace)
+TEST_F(GameOverTest, TwoCopiesAtOnceKeepBothPlacements)
 {
-    screen.captions[Label::Lives] = QStringLiteral("2");
-    guess(QStringLiteral("z"));
-    type(QStringLiteral("Z"));
-    ASSERT_EQ(screen.textEnterColour, colour::kLightRed);
-    guess(QStringLiteral("Z")); // a repeat: the last life
-    ASSERT_EQ(screen.boxes.size(), 1u);
-    EXPECT_EQ(screen.boxes[0].text, "Game Over.. You scored 0\r\nIt was Anna");
-    EXPECT_EQ(screen.entered(), "");
-    EXPECT_EQ(game->logSlot(1), "");
-    EXPECT_EQ(screen.text, "");
-    EXPECT_EQ(screen.textEnterColour, colour::kWhite) << "the new game's empty box is not left red";
-    EXPECT_EQ(screen.masked(), "....");
-    EXPECT_EQ(screen.lives(), "10");
-    EXPECT_EQ(game->currentName(), "Anna");
+    FakeScreen otherScreen;
+    PlannedRandom otherRandom;
+    Game other(otherScreen, otherRandom, files());
+    other.Form_Activate();
+
+    // Both name boxes are open; the other copy saves first.
+    screen.whileBoxIsOpen = [&] { endWith(other, otherScreen, 25, QStringLiteral("Bob")); };
+    endWith(35, QStringLiteral("Alice"));
+    EXPECT_EQ(scoreFile(), crlfLines({"Ann", "Alice", "Ben", "Cy", "Bob", "40", "35", "30", "30", "25"}));
+
+    // Meanwhile the other copy filled the places this score needed.
+    bool filled = false;
+    screen.whileBoxIsOpen = [&] {
+        if (std::exchange(filled, true))
+            return;
+        for (const char *name : {"P", "Q", "R", "S", "T"})
+            endWith(other, otherScreen, 100, QString::fromLatin1(name));
+    };
+    endWith(50, QStringLiteral("Late"));
+    ASSERT_EQ(screen.boxes.size(), 2u);
+    EXPECT_EQ(screen.boxes[1].text,
+              "Other games took the high-score places meanwhile: 50 points no longer earn a place.");
+    EXPECT_EQ(screen.highScoreRows(), QStringList({"P|100", "Q|100", "R|100", "S|100", "T|100"}));
+}
+
+TEST_F(GameOverTest, ALockLeftByACrashedCopyDoesNotBlockButALiveOneFailsTheSave)
+{
+    const QString lockPath = path(QStringLiteral("database/hscores.txt.lock"));
+    const pid_t crashed = ::fork();
+    if (crashed == 0) {
+        QLockFile lock(lockPath);
+        ::_exit(lock.tryLock() ? 0 : 1); // ends without unlocking
+    }
+    int status = 1;
+    ::waitpid(crashed, &status, 0);
+    ASSERT_TRUE(QFile::exists(lockPath) && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    endWith(35, QStringLiteral("After a crash"));
+    EXPECT_EQ(screen.highScoreRows().at(1), "After a crash|35");
+
+    QLockFile held(lockPath);
+    ASSERT_TRUE(held.tryLock());
+    const QByteArray before = scoreFile();
+    endWith(45, QStringLiteral("Blocked"));
+    EXPECT_THAT(screen.boxes.back().text.toStdString(),
+                HasSubstr("could not be saved to " + path(QStringLiteral("database/hscores.txt")).toStdString()));
+    EXPECT_EQ(scoreFile(), before);
 }
 
 } // namespace

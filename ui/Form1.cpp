@@ -46,12 +46,12 @@ bool isEnterKey(const QKeyEvent *key)
 
 } // namespace
 
-Form1::Form1(QString appPath, RandomSource &random, QWidget *parent)
+Form1::Form1(DataFiles files, RandomSource &random, QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , controls_(createForm1Controls(this))
-    , game_(*this, random, std::move(appPath))
+    , game_(*this, random, std::move(files))
 {
     registerResources();
     background_ = QPixmap(QStringLiteral(":/background.bmp"));

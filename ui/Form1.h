@@ -19,7 +19,7 @@ public:
     // How long a released Escape waits for the repeated press of a held key.
     static constexpr int kEscapeSettleMs = 60;
 
-    Form1(QString appPath, RandomSource &random, QWidget *parent = nullptr);
+    Form1(DataFiles files, RandomSource &random, QWidget *parent = nullptr);
 
     const Form1Controls &controls() const { return controls_; }
     Game &game() { return game_; }

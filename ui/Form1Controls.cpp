@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QValidator>
 
 #include <optional>
 
@@ -32,6 +33,19 @@ constexpr LabelLook kPlaceName{colour::kWhite, colour::kBlack, Qt::AlignLeft | Q
 constexpr LabelLook kPlaceScore{colour::kWhite, colour::kBlack, Qt::AlignHCenter | Qt::AlignTop, true};
 
 constexpr int kFramedIndent = 2;
+
+// The letter box holds one character. A character outside the Basic
+// Multilingual Plane takes two UTF-16 units; a length limit of 1 would keep
+// only the first half of it.
+class OneCharacter : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        const bool pair = input.size() == 2 && input[0].isHighSurrogate() && input[1].isLowSurrogate();
+        return input.size() <= 1 || pair ? Acceptable : Invalid;
+    }
+};
 
 QFont courierBold(int pixelSize)
 {
@@ -113,7 +127,7 @@ Form1Controls createForm1Controls(QWidget *window)
     c.TextEnter = new QLineEdit(window);
     c.TextEnter->setObjectName(QStringLiteral("TextEnter"));
     c.TextEnter->setGeometry(8, 136, 81, 19);
-    c.TextEnter->setMaxLength(1);
+    c.TextEnter->setValidator(new OneCharacter(c.TextEnter));
     c.TextEnter->setAlignment(Qt::AlignCenter);
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(form1font::kLetterBoxPx);
