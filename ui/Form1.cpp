@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "ui/Colours.h"
+#include "ui/Pictures.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -16,23 +17,16 @@
 #include <QThread>
 #include <QTimer>
 
-// The pictures are compiled into the ui library, which Qt does not register
-// on its own when the library is static.
-static void registerResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
-
 namespace {
 
 QIcon trophyIcon()
 {
     // The 256-colour trophy with its mask, and larger sizes for dense screens
-    // (the largest serve only the installed desktop icon: decoding them would
-    // slow the start).
-    QIcon icon(QStringLiteral(":/trophy.ico"));
-    for (const int size : {48, 64})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/nomilo.png").arg(size), QSize(size, size));
+    // (the largest serve only the installed desktop icon: the window manager
+    // would be sent them all at start).
+    QIcon icon;
+    for (const Picture *size : {&pictures::trophy32, &pictures::trophy48, &pictures::trophy64})
+        icon.addPixmap(QPixmap::fromImage(size->image()));
     return icon;
 }
 
@@ -53,14 +47,10 @@ Form1::Form1(DataFiles files, RandomSource &random, QWidget *parent)
     , controls_(createForm1Controls(this))
     , game_(*this, random, std::move(files))
 {
-    registerResources();
-    background_ = QPixmap(QStringLiteral(":/background.bmp"));
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kTitle);
     setWindowIcon(trophyIcon());
     setFixedSize(488, 344);
-
-    setFont(defaultControlFont());
 
     // A released Escape counts once it is clear no repeated press follows.
     escapeRelease_.setSingleShot(true);
@@ -137,7 +127,7 @@ void Form1::paintEvent(QPaintEvent *)
 {
     // At its natural size from the top-left corner: never scaled or tiled.
     QPainter painter(this);
-    painter.drawPixmap(0, 0, background_);
+    painter.drawImage(0, 0, pictures::background.image());
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -201,14 +191,8 @@ void Form1::setCaption(Label label, const QString &text)
 
 void Form1::setBackColor(Painted control, Bgr colour)
 {
-    const QColor color = fromBgr(colour);
-    if (control == Painted::TextEnter) {
-        controls_.TextEnter->setStyleSheet(letterBoxStyle(color.name()));
-        return;
-    }
-    QPalette palette = controls_.LabelTime->palette();
-    palette.setColor(QPalette::Window, color);
-    controls_.LabelTime->setPalette(palette);
+    setBackground(
+        control == Painted::TextEnter ? static_cast<QWidget *>(controls_.TextEnterFrame) : controls_.LabelTime, colour);
 }
 
 QString Form1::enterText() const

@@ -4,7 +4,6 @@
 #include "engine/GameScreen.h"
 #include "ui/Form1Controls.h"
 
-#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
@@ -59,7 +58,6 @@ private:
     int execModal(QDialog &box);
 
     Form1Controls controls_;
-    QPixmap background_;
     Game game_;
     bool activated_ = false;
     bool ended_ = false;

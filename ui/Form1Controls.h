@@ -1,10 +1,13 @@
 #pragma once
 
+#include "engine/GameScreen.h"
+
 #include <QFont>
 #include <QString>
 
 #include <array>
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,6 +21,7 @@ struct Form1Controls {
     QPushButton *CheckLetter = nullptr;
     QLabel *LabelNameFrom = nullptr;
     QLineEdit *TextEnter = nullptr;
+    QFrame *TextEnterFrame = nullptr; // the letter box's frame and colour
     QLabel *Entered = nullptr;
     QLabel *Label2 = nullptr; // "Number of lives"
     QLabel *Label7 = nullptr; // "Score"
@@ -54,5 +58,5 @@ constexpr int kCounterPx = 51;    // Courier New 38.25 pt
 constexpr int kLetterBoxPx = 15;  // Arial 11.25 pt
 } // namespace form1font
 
-// The letter box's style for a background colour: a flat one-pixel frame.
-QString letterBoxStyle(const QString &backgroundName);
+// Paints a widget's background in this colour.
+void setBackground(QWidget *widget, Bgr colour);
