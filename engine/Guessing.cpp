@@ -11,23 +11,22 @@ void Game::CheckLetter_Click()
         return;
     }
 
-    // Every position is judged before the letter is logged, so all of them
-    // get the same answer from CheckLog: a new letter scores once, however
-    // often it occurs.
+    // The letter is judged before it is logged: a new letter scores once,
+    // however often it occurs; a repeated one costs a life even when it
+    // reveals something.
     const QString letter = lcase(screen_.enterText());
     const bool isNew = CheckLog(letter) == 1;
-    int hits = 0;
-    const qsizetype length = CurrentName.size();
-    for (qsizetype p = 0; p < length; ++p) {
+    bool found = false;
+    for (qsizetype p = 0; p < CurrentName.size(); ++p) {
         if (lcase(CurrentName.at(p)) == letter) {
             HiddenName[p] = CurrentName.at(p);
-            hits += isNew ? 1 : 0;
+            found = true;
         }
     }
-    if (hits < 1)
-        LoseLife();
-    else
+    if (isNew && found)
         GetPoints(1);
+    else
+        LoseLife();
 
     // If that cost the last life, a new game has started meanwhile and the
     // box is empty: nothing of this guess reaches the new game.

@@ -69,8 +69,7 @@ double textToNumber(const QString &text)
 
 QString numberText(double value)
 {
-    if (value == std::trunc(value) && std::fabs(value) < 1e15)
-        return QString::number(static_cast<qint64>(value));
+    // Every number the game shows is whole, and shorter than 15 digits.
     return QString::number(value, 'g', 15);
 }
 

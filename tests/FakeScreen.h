@@ -3,24 +3,17 @@
 #include "engine/GameScreen.h"
 #include "engine/RandomSource.h"
 
-#include <QByteArray>
 #include <QMap>
 #include <QString>
-#include <QStringList>
 
-#include <deque>
 #include <functional>
 #include <ostream>
 #include <vector>
 
-// Readable QStrings in test failures.
+// Readable texts in test failures.
 inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QByteArray &bytes, std::ostream *out)
-{
-    *out << '"' << QByteArray(bytes).replace("\r", "\\r").replace("\n", "\\n").toStdString() << '"';
 }
 
 // Records what the game shows, in place of the window.
@@ -28,71 +21,68 @@ class FakeScreen : public GameScreen {
 public:
     struct Box {
         bool input;
-        QString text;
-        QString title;
-        QString defaultText;
+        QString text, title, defaultText;
         int timerInterval; // the clock's interval while the box was open
     };
-
     QMap<Label, QString> captions;
-    Bgr textEnterColour = 0xC0C0C0; // grey, as the window opens
-    Bgr labelTimeColour = 0xE0E0E0;
+    QMap<Painted, Bgr> colours{{Painted::TextEnter, 0xC0C0C0}, {Painted::LabelTime, colour::kLightGrey}};
     QString text;
-    int focusCount = 0;
-    int timerInterval = 0;
+    int focusCount = 0, timerInterval = 0;
     std::vector<Box> boxes;
     std::vector<int> pauses;
-    std::deque<QString> answers;          // typed into the name boxes, in turn
+    QString answer;                       // typed into the next name box
     std::function<void()> whileBoxIsOpen; // runs inside every box and pause
 
     QString caption(Label label) const override { return captions.value(label); }
     void setCaption(Label label, const QString &value) override { captions[label] = value; }
-    void setBackColor(Painted control, Bgr colour) override
-    {
-        (control == Painted::TextEnter ? textEnterColour : labelTimeColour) = colour;
-    }
+    void setBackColor(Painted control, Bgr colour) override { colours[control] = colour; }
     QString enterText() const override { return text; }
     void setEnterText(const QString &value) override { text = value; }
     void focusEnterText() override { ++focusCount; }
     void setTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
-    void messageBox(const QString &boxText, const QString &title) override
-    {
-        open({false, boxText, title, {}, timerInterval});
-    }
+    void messageBox(const QString &message, const QString &title) override { open(false, message, title, {}); }
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override
     {
-        open({true, prompt, title, defaultText, timerInterval});
-        const QString answer = answers.empty() ? QString() : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
+        open(true, prompt, title, defaultText);
+        return std::exchange(answer, {});
     }
     void pause(int milliseconds) override
     {
         pauses.push_back(milliseconds);
-        if (whileBoxIsOpen)
-            whileBoxIsOpen();
+        whileBoxIsOpen ? whileBoxIsOpen() : void();
     }
 
     QString lives() const { return caption(Label::Lives); }
-    QString score() const { return caption(Label::Score); }
     QString time() const { return caption(Label::Time); }
-    QString masked() const { return caption(Label::NameHiden); }
-    QString entered() const { return caption(Label::Entered); }
-    QStringList highScoreRows() const
+    QString look(Painted control) const
+    {
+        const QMap<Bgr, QString> names{{colour::kWhite, "white"},
+                                       {colour::kLightRed, "light red"},
+                                       {colour::kRed, "red"},
+                                       {colour::kLightGrey, "light grey"},
+                                       {0xC0C0C0, "grey"}};
+        return names.value(colours[control], QString::number(colours[control], 16));
+    }
+    // What the player sees at a glance.
+    QString seen() const
+    {
+        return QStringLiteral("%1 [%2] lives %3 score %4 time %5 on %6, box %7")
+            .arg(caption(Label::NameHiden), caption(Label::Entered), lives(), caption(Label::Score), time(),
+                 look(Painted::LabelTime), look(Painted::TextEnter));
+    }
+    QString table() const
     {
         QStringList rows;
         for (int place = 1; place <= 5; ++place)
             rows << caption(highScoreNameLabel(place)) + u'|' + caption(highScoreLabel(place));
-        return rows;
+        return rows.join(u' ');
     }
 
 private:
-    void open(Box box)
+    void open(bool input, const QString &message, const QString &title, const QString &defaultText)
     {
-        boxes.push_back(std::move(box));
-        if (whileBoxIsOpen)
-            whileBoxIsOpen();
+        boxes.push_back({input, message, title, defaultText, timerInterval});
+        whileBoxIsOpen ? whileBoxIsOpen() : void();
     }
 };
 

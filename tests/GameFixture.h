@@ -4,16 +4,25 @@
 #include "data/DataFiles.h"
 #include "engine/Game.h"
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <memory>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// Lines joined by CR LF, with one after the last.
+inline QByteArray crlfLines(const QStringList &lines)
+{
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
 
 // A program folder of its own with database/ files, and a game on a fake screen.
 class GameFixture : public ::testing::Test {
@@ -24,30 +33,81 @@ protected:
     std::unique_ptr<Game> game;
 
     QString path(const QString &relative) const { return dir.path() + u'/' + relative; }
-    void writeFile(const QString &relative, const QByteArray &bytes) const;
-    QByteArray readFile(const QString &relative) const;
-    QByteArray scoreFile() const { return readFile(QStringLiteral("database/hscores.txt")); }
-
+    void writeFile(const QString &relative, const QByteArray &bytes) const
+    {
+        QDir().mkpath(QFileInfo(path(relative)).path());
+        QFile file(path(relative));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << relative.toStdString();
+    }
+    // A file's lines, each followed by "|"; "missing" when there is none.
+    QString lines(const QString &relative = QStringLiteral("database/hscores.txt")) const
+    {
+        QFile file(path(relative));
+        return file.open(QIODevice::ReadOnly)
+            ? QString::fromUtf8(file.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("|"))
+            : "missing";
+    }
     // A player database with one name per group, as "Origin:Name" pairs.
-    void writePlayers(const QStringList &originAndNames) const;
-    void writeScores(const QStringList &names, const QStringList &scores) const;
-    DataFiles files() const;
-
+    void writePlayers(const QStringList &originAndNames) const
+    {
+        QStringList lines{QStringLiteral("// test players")};
+        for (const QString &pair : originAndNames)
+            lines << QStringLiteral("<------------------------") + pair.section(u':', 0, 0) << pair.section(u':', 1);
+        writeFile(QStringLiteral("database/data.txt"), crlfLines(lines << QStringLiteral("<--END-->")));
+    }
+    void writeScores(const QString &names, const QString &scores) const
+    {
+        writeFile(QStringLiteral("database/hscores.txt"), crlfLines(names.split(u' ') + scores.split(u' ')));
+    }
+    DataFiles files() const
+    {
+        return {path(QStringLiteral("database/data.txt")), HighScoreFile(path(QStringLiteral("database/hscores.txt")))};
+    }
     // Starts the game as the window does when it opens.
-    void start(std::vector<double> picks = {0.0});
-    // The player types a character into the box, and presses Enter.
-    void type(const QString &letter);
-    void guess(const QString &letter);
-    void ticks(int count);
+    void start(std::vector<double> picks = {0.0})
+    {
+        random = PlannedRandom(std::move(picks));
+        game = std::make_unique<Game>(screen, random, files());
+        game->Form_Activate();
+    }
+    // The player types a character into the box (and presses Enter).
+    void type(const QString &letter)
+    {
+        screen.text = letter;
+        game->TextEnter_Change();
+    }
+    void guess(const QString &letter)
+    {
+        type(letter);
+        game->CheckLetter_Click();
+    }
+    void ticks(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            game->Timer1_Timer();
+    }
 };
 
-// Lines joined by CR LF, with one after the last.
-QByteArray crlfLines(const QStringList &lines);
-
-// Runs a check in a child process whose files may grow to at most `bytes`,
-// as on a full disk; the limit binds root too. True when the check passed.
-bool passesWithFileSizeLimit(long bytes, const std::function<bool()> &check);
-
-// Runs a check in a child process that permissions bind, even when the tests
-// run as root; `folder` is made readable for it.
-bool passesAsUnprivilegedUser(const QString &folder, const std::function<bool()> &check);
+// Runs a check in a child process: on a full disk (files may grow to at most
+// `fileLimit` bytes, root too) or as a user whom permissions bind. True when
+// the check passed there.
+inline bool passesInChild(const std::function<bool()> &check, long fileLimit = RLIM_INFINITY, bool unprivileged = false)
+{
+    constexpr uid_t kNobody = 65534;
+    const rlimit limit{static_cast<rlim_t>(fileLimit), static_cast<rlim_t>(fileLimit)};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+        const bool ready = ::setrlimit(RLIMIT_FSIZE, &limit) == 0
+            && (!unprivileged || ::geteuid() != 0 || (::setgid(kNobody) == 0 && ::setuid(kNobody) == 0));
+        bool passed = false;
+        try {
+            passed = ready && check();
+        } catch (...) { // an exception must not run the rest of the tests in here
+        }
+        ::_exit(passed ? 0 : 1);
+    }
+    int status = 1;
+    ::waitpid(child, &status, 0);
+    return child > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}

@@ -1,5 +1,5 @@
 // The rules of play on a recording screen: a new game, whole guesses and
-// levels, and the clock.
+// levels, the clock, and the end of a game.
 
 #include "GameFixture.h"
 
@@ -9,19 +9,11 @@ namespace {
 
 class RulesTest : public GameFixture {
 protected:
-    void SetUp() override { writeScores({"Ann", "Ben", "Cy", "Di", "Ed"}, {"40", "30", "20", "10", "5"}); }
+    void SetUp() override { writeScores("Ann Ben Cy Di Ed", "40 30 20 10 5"); }
     void play(const QString &name)
     {
         writePlayers({QStringLiteral("Testland:") + name});
         start();
-    }
-    QString clock() const
-    {
-        const char *look = screen.labelTimeColour == colour::kLightGrey ? "grey"
-            : screen.labelTimeColour == colour::kLightRed               ? "light red"
-            : screen.labelTimeColour == colour::kRed                    ? "red"
-                                                                        : "?";
-        return screen.time() + QStringLiteral(" on ") + QString::fromLatin1(look);
     }
 };
 
@@ -29,13 +21,21 @@ TEST_F(RulesTest, ANewGameShowsTheTableAMaskedNameAndFreshCounters)
 {
     writePlayers({"Everland:Anne-Marie O'Hara", "Northland:Anna", "Southland:Bo Li"});
     start({0.0, 0.34, 0.67, 0.9999999999});
-    EXPECT_EQ(screen.highScoreRows(), QStringList({"Ann|40", "Ben|30", "Cy|20", "Di|10", "Ed|5"}));
-    EXPECT_EQ(screen.masked(), "....-..... .'....") << "spaces, hyphens and apostrophes show";
-    EXPECT_EQ(screen.caption(Label::NameFrom), "This player is from Everland");
-    EXPECT_EQ(screen.time() + u' ' + screen.lives() + u' ' + screen.score(), "100 10 0");
-    EXPECT_EQ(screen.timerInterval, 1000);
+    EXPECT_EQ(screen.table(), "Ann|40 Ben|30 Cy|20 Di|10 Ed|5");
+    EXPECT_EQ(screen.seen(), "....-..... .'.... [] lives 10 score 0 time 100 on light grey, box grey");
+    EXPECT_EQ(screen.caption(Label::NameFrom) + QString::number(screen.timerInterval),
+              "This player is from Everland1000");
     EXPECT_TRUE(screen.boxes.empty()) << "no congratulations at a game start";
-    EXPECT_EQ(screen.textEnterColour, 0xC0C0C0u) << "the empty box is not changed, so it stays grey";
+
+    const int focusBefore = screen.focusCount;
+    guess(QString());
+    type(QStringLiteral(" "));
+    EXPECT_EQ(screen.focusCount, focusBefore + 1) << "an empty guess only refocuses the box";
+    EXPECT_EQ(screen.text, "") << "a lone space is removed at once";
+    guess(QStringLiteral("-"));
+    guess(QStringLiteral("-"));
+    EXPECT_EQ(screen.seen(), "....-..... .'.... [-,-,] lives 9 score 1 time 100 on light grey, box white")
+        << "a visible hyphen scores once, then costs a life";
 
     // Every filled slot can be drawn, and no empty one; each level reseeds,
     // and has five seconds less, down to 25.
@@ -67,59 +67,25 @@ TEST_F(RulesTest, TheAnnaStoryScoresNewLettersOnceAndChargesForRepeats)
     const int focusBefore = screen.focusCount;
     guess(QStringLiteral("a"));
     EXPECT_EQ(screen.focusCount, focusBefore + 1) << "the box gets the focus back for the next letter";
-    EXPECT_EQ(screen.masked(), "A..a") << "revealed in the stored case";
-    EXPECT_EQ(screen.score() + u' ' + screen.lives(), "1 10") << "one point however many positions";
-    EXPECT_EQ(screen.entered(), "a,");
-    EXPECT_EQ(screen.text, "");
-    EXPECT_EQ(screen.textEnterColour, colour::kWhite);
-
+    EXPECT_EQ(screen.seen(), "A..a [a,] lives 10 score 1 time 100 on light grey, box white");
     type(QStringLiteral("A"));
-    EXPECT_EQ(screen.textEnterColour, colour::kLightRed) << "already entered, in either case";
+    EXPECT_EQ(screen.seen(), "A..a [a,] lives 10 score 1 time 100 on light grey, box light red");
     type(QString());
-    EXPECT_EQ(screen.textEnterColour, colour::kWhite);
-
+    EXPECT_EQ(screen.look(Painted::TextEnter), "white");
     guess(QStringLiteral("A"));
-    EXPECT_EQ(screen.score() + u' ' + screen.lives(), "1 9") << "a repeat costs a life though it is in the name";
-    EXPECT_EQ(screen.entered(), "a,A,");
+    EXPECT_EQ(screen.seen(), "A..a [a,A,] lives 9 score 1 time 100 on light grey, box white");
 
     QStringList seenInBoxes;
-    screen.whileBoxIsOpen = [&] {
-        seenInBoxes << screen.masked() + u' ' + screen.score() + u' ' + screen.lives() + u' ' + screen.time();
-    };
+    screen.whileBoxIsOpen = [&] { seenInBoxes << screen.seen(); };
     guess(QStringLiteral("N"));
-    EXPECT_EQ(seenInBoxes, QStringList({"Anna 2 9 100", "Anna 2 9 100"}))
+    EXPECT_EQ(seenInBoxes, QStringList(2, "Anna [a,A,N,] lives 9 score 2 time 100 on light grey, box white"))
         << "the full name shows through the pause and the box; the reward comes after";
     ASSERT_EQ(screen.boxes.size(), 1u);
     EXPECT_EQ(screen.boxes[0].title + u' ' + screen.boxes[0].text, "Congratulations!!! Anna");
     EXPECT_EQ(screen.pauses, std::vector<int>({250}));
-    EXPECT_EQ(screen.score() + u' ' + screen.lives(), "4 11") << "+2 points and +2 lives after the box";
-    EXPECT_EQ(screen.masked() + u' ' + screen.time(), ".... 95") << "the next level";
-    EXPECT_EQ(screen.entered(), "");
+    EXPECT_EQ(screen.seen(), ".... [] lives 11 score 4 time 95 on light grey, box white");
     type(QStringLiteral("a"));
-    EXPECT_EQ(screen.textEnterColour, colour::kWhite) << "the log is cleared for the new level";
-}
-
-TEST_F(RulesTest, MissesEmptyGuessesSpacesAndVisibleHyphens)
-{
-    play(QStringLiteral("Jo-Jo"));
-    guess(QStringLiteral("x"));
-    EXPECT_EQ(screen.lives() + u' ' + screen.entered(), "9 x,") << "a miss is listed like a hit";
-    type(QStringLiteral("x"));
-    EXPECT_EQ(screen.textEnterColour, colour::kLightRed) << "and logged";
-
-    const int focusBefore = screen.focusCount;
-    guess(QString());
-    EXPECT_EQ(screen.lives() + u' ' + screen.entered(), "9 x,");
-    EXPECT_EQ(screen.focusCount, focusBefore + 1) << "an empty guess only refocuses the box";
-
-    type(QStringLiteral(" "));
-    EXPECT_EQ(screen.text, "") << "a lone space is removed at once";
-    EXPECT_EQ(screen.textEnterColour, colour::kWhite);
-
-    guess(QStringLiteral("-"));
-    EXPECT_EQ(screen.score() + u' ' + screen.masked(), "1 ..-..") << "a visible hyphen scores once";
-    guess(QStringLiteral("-"));
-    EXPECT_EQ(screen.lives(), "8");
+    EXPECT_EQ(screen.look(Painted::TextEnter), "white") << "the log is cleared for the new level";
 }
 
 TEST_F(RulesTest, AFullLogStillJudgesAndListsButForgets)
@@ -130,46 +96,38 @@ TEST_F(RulesTest, AFullLogStillJudgesAndListsButForgets)
         guess(QStringLiteral("q"));
     guess(QStringLiteral("z"));
     guess(QStringLiteral("z"));
-    EXPECT_EQ(screen.score() + u' ' + screen.lives(), "2 4000") << "z is never logged, so it is new every time";
-    EXPECT_TRUE(screen.entered().endsWith(QStringLiteral("q,q,z,z,")));
-
+    EXPECT_TRUE(
+        screen.seen().endsWith(QStringLiteral("q,q,z,z,] lives 4000 score 2 time 100 on light grey, box white")))
+        << "z is never logged, so it is new every time";
     game->GetPoints(32760);
     game->GetPoints(10);
-    EXPECT_EQ(screen.score(), "32767") << "the score stops at its limit instead of wrapping";
+    EXPECT_EQ(screen.caption(Label::Score), "32767") << "the score stops at its limit instead of wrapping";
 }
 
 TEST_F(RulesTest, TheClockCountsDownRedsAndThenTakesALifeEverySecond)
 {
     play(QStringLiteral("Al"));
-    ticks(1);
-    EXPECT_EQ(clock(), "99 on grey");
-    ticks(93);
-    EXPECT_EQ(clock(), "6 on grey");
-    ticks(1);
-    EXPECT_EQ(clock(), "5 on light red");
-    ticks(4);
-    EXPECT_EQ(clock() + u' ' + screen.lives(), "1 on light red 10");
-    ticks(1);
-    EXPECT_EQ(clock() + u' ' + screen.lives(), "0 on red 9") << "time up costs a life at once";
-    ticks(3);
-    EXPECT_EQ(clock() + u' ' + screen.lives(), "0 on red 6");
+    QStringList clock;
+    for (const int count : {1, 93, 1, 4, 1, 3}) {
+        ticks(count);
+        clock << screen.time() + u' ' + screen.look(Painted::LabelTime) + u' ' + screen.lives();
+    }
+    EXPECT_EQ(
+        clock,
+        QStringList({"99 light grey 10", "6 light grey 10", "5 light red 10", "1 light red 10", "0 red 9", "0 red 6"}));
     EXPECT_EQ(screen.timerInterval, 1000) << "the clock keeps running";
 
     guess(QStringLiteral("a"));
     guess(QStringLiteral("l"));
-    EXPECT_EQ(clock() + u' ' + screen.lives(), "95 on red 8") << "the next level's time on the last tick's colour";
+    EXPECT_EQ(screen.seen(), ".. [] lives 8 score 4 time 95 on red, box white") << "the new time on the old colour";
     ticks(1);
-    EXPECT_EQ(clock(), "94 on grey");
-}
+    EXPECT_EQ(screen.time() + u' ' + screen.look(Painted::LabelTime), "94 light grey");
 
-TEST_F(RulesTest, NoTickCountsWhileABoxIsOpenOrTheGamePauses)
-{
-    play(QStringLiteral("Anna"));
-    screen.captions[Label::Time] = QStringLiteral("1");
     screen.whileBoxIsOpen = [&] { ticks(5); };
+    screen.captions[Label::Time] = QStringLiteral("1");
     guess(QStringLiteral("a"));
-    guess(QStringLiteral("n"));
-    EXPECT_EQ(screen.lives() + u' ' + screen.time(), "12 95");
+    guess(QStringLiteral("l"));
+    EXPECT_EQ(screen.lives() + u' ' + screen.time(), "10 90") << "no tick counts in a box or the pause";
 }
 
 TEST_F(RulesTest, TheLastLifeStartsACleanNewGameThatTheLosingGuessLeavesNoTraceIn)
@@ -182,19 +140,16 @@ TEST_F(RulesTest, TheLastLifeStartsACleanNewGameThatTheLosingGuessLeavesNoTraceI
     ASSERT_EQ(screen.boxes.size(), 1u);
     EXPECT_EQ(screen.boxes[0].text, "Game Over.. You scored 0\r\nIt was Anna");
     EXPECT_EQ(screen.boxes[0].timerInterval, 0) << "the clock stops before the box opens";
-    EXPECT_EQ(screen.entered() + screen.text, "");
-    EXPECT_EQ(screen.textEnterColour, colour::kWhite) << "the new game's empty box is not left red";
-    EXPECT_EQ(screen.masked() + u' ' + screen.lives() + u' ' + screen.time(), ".... 10 100");
+    EXPECT_EQ(screen.seen(), ".... [] lives 10 score 0 time 100 on light grey, box white");
     EXPECT_EQ(screen.timerInterval, 1000);
     type(QStringLiteral("z"));
-    EXPECT_EQ(screen.textEnterColour, colour::kWhite) << "nothing of the old game is logged";
+    EXPECT_EQ(screen.look(Painted::TextEnter), "white") << "nothing of the old game is logged";
 
-    // Lost to the clock: the same clean start.
     guess(QStringLiteral("a"));
     screen.captions[Label::Lives] = QStringLiteral("1");
     ticks(100);
-    EXPECT_EQ(screen.boxes.back().text, "Game Over.. You scored 1\r\nIt was Anna");
-    EXPECT_EQ(clock() + u' ' + screen.lives() + u' ' + screen.score(), "100 on red 10 0");
+    EXPECT_EQ(screen.boxes.back().text, "Game Over.. You scored 1\r\nIt was Anna") << "lost to the clock";
+    EXPECT_EQ(screen.seen(), ".... [] lives 10 score 0 time 100 on red, box white");
 }
 
 } // namespace
