@@ -17,7 +17,7 @@ namespace {
 const QString kPath = QStringLiteral("/x/hscores.txt");
 
 // The line an ASCII file must be refused at, or 0 when it must be read.
-int faultyLine(const QList<QByteArray> &lines)
+int faultyLine(const QStringList &lines)
 {
     for (int line = 6; line <= 10; ++line) {
         if (lines.size() < 10 || !oracle::isNumber(lines[line - 1]))
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const bool ascii = oracle::isAscii(bytes);
-    const QList<QByteArray> lines = oracle::lines(bytes);
+    const QStringList lines = oracle::lines(bytes);
     HighScoreTable table;
     try {
         table = parseHighScores(bytes, kPath);

@@ -17,22 +17,24 @@ namespace {
 const QString kPath = QStringLiteral("/x/data.txt");
 
 // "<name>@<origin>" for each name, or "line <n>" for a name nobody can type.
-QStringList expected(const QList<QByteArray> &lines)
+QStringList expected(const QStringList &lines)
 {
+    static const QRegularExpression outerSpaces(QStringLiteral("^ +| +$"));
+    static const QRegularExpression control(QStringLiteral("[\\x00-\\x1f\\x7f]"));
     QStringList names;
-    QByteArray origin;
+    QString origin;
     for (int i = 1; i <= std::min<int>(static_cast<int>(lines.size()), 1000); ++i) {
-        const QByteArray &line = lines[i - 1];
-        if (oracle::trimmed(line, " \t\v\f").isEmpty() || line.startsWith("//"))
+        const QString &line = lines[i - 1];
+        if (line.trimmed().isEmpty() || line.startsWith(QStringLiteral("//")))
             continue;
-        if (line == "<--END-->")
+        if (line == QStringLiteral("<--END-->"))
             break;
-        if (line.startsWith("<" + QByteArray(24, '-')))
+        if (line.startsWith(u'<' + QString(24, u'-')))
             origin = line.mid(25, 99);
-        else if (std::any_of(line.begin(), line.end(), [](char c) { return c < 0x20 || c == 0x7F; }))
+        else if (line.contains(control))
             return {QStringLiteral("line %1").arg(i)};
         else
-            names << oracle::trimmed(line, " ") + u'@' + oracle::trimmed(origin, " ");
+            names << QString(line).remove(outerSpaces) + u'@' + QString(origin).remove(outerSpaces);
     }
     return names;
 }

@@ -109,7 +109,6 @@ QLabel *makeLabel(QWidget *window, const char *name, QRect geometry, const QStri
     label->setPalette(palette);
     if (look.framed) {
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setLineWidth(1);
         // A framed label otherwise indents by half an "x" of its own font,
         // which pushes the large counter digits out through the bottom.
         label->setIndent(kFramedIndent);
