@@ -1,5 +1,6 @@
 #include "engine/TextRules.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -10,36 +11,11 @@ NotANumber::NotANumber(const QString &text)
 
 namespace {
 
-// Decimal notation only, with an optional sign, point and exponent. Qt's own
-// parser would also take "inf", "nan" and the like, which no score can be.
+// Decimal notation only: Qt's own parser would also take "inf", "nan" and the
+// like, which no score can be. It judges the rest of the form.
 bool isDecimal(QStringView text)
 {
-    qsizetype i = 0;
-    const auto digits = [&] {
-        const qsizetype start = i;
-        while (i < text.size() && text[i].isDigit() && text[i].unicode() < 0x80)
-            ++i;
-        return i - start;
-    };
-    const auto skipSign = [&] {
-        if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-            ++i;
-    };
-    skipSign();
-    qsizetype mantissa = digits();
-    if (i < text.size() && text[i] == u'.') {
-        ++i;
-        mantissa += digits();
-    }
-    if (mantissa == 0)
-        return false;
-    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
-        ++i;
-        skipSign();
-        if (digits() == 0)
-            return false;
-    }
-    return i == text.size();
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return QStringView(u"0123456789+-.eE").contains(c); });
 }
 
 std::optional<double> parseNumber(const QString &text)

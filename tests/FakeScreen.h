@@ -4,11 +4,10 @@
 #include "engine/RandomSource.h"
 
 #include <QMap>
-#include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <ostream>
-#include <vector>
 
 // Readable texts in test failures.
 inline void PrintTo(const QString &text, std::ostream *out)
@@ -26,11 +25,10 @@ public:
     };
     QMap<Label, QString> captions;
     QMap<Painted, Bgr> colours{{Painted::TextEnter, 0xC0C0C0}, {Painted::LabelTime, colour::kLightGrey}};
-    QString text;
+    QString text, answer; // in the letter box; typed into the next name box
     int focusCount = 0, timerInterval = 0;
     std::vector<Box> boxes;
     std::vector<int> pauses;
-    QString answer;                       // typed into the next name box
     std::function<void()> whileBoxIsOpen; // runs inside every box and pause
 
     QString caption(Label label) const override { return captions.value(label); }
@@ -40,17 +38,13 @@ public:
     void setEnterText(const QString &value) override { text = value; }
     void focusEnterText() override { ++focusCount; }
     void setTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
-    void messageBox(const QString &message, const QString &title) override { open(false, message, title, {}); }
+    void messageBox(const QString &message, const QString &title) override { open({false, message, title, {}, 0}); }
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override
     {
-        open(true, prompt, title, defaultText);
+        open({true, prompt, title, defaultText, 0});
         return std::exchange(answer, {});
     }
-    void pause(int milliseconds) override
-    {
-        pauses.push_back(milliseconds);
-        whileBoxIsOpen ? whileBoxIsOpen() : void();
-    }
+    void pause(int milliseconds) override { open({false, QString::number(milliseconds), "pause", {}, 0}); }
 
     QString lives() const { return caption(Label::Lives); }
     QString time() const { return caption(Label::Time); }
@@ -79,26 +73,20 @@ public:
     }
 
 private:
-    void open(bool input, const QString &message, const QString &title, const QString &defaultText)
+    void open(Box box)
     {
-        boxes.push_back({input, message, title, defaultText, timerInterval});
+        box.timerInterval = timerInterval;
+        boxes.push_back(box);
         whileBoxIsOpen ? whileBoxIsOpen() : void();
     }
 };
 
-// Draws the names in a planned order: each value is a fraction in [0, 1) that
-// picks among the filled slots (0 the first); the last one repeats.
-class PlannedRandom : public RandomSource {
-public:
-    explicit PlannedRandom(std::vector<double> fractions = {0.0})
-        : fractions_(std::move(fractions))
-    {
-    }
-    void Randomize() override { ++randomizeCount; }
-    double Rnd() override { return fractions_[std::min(next_++, fractions_.size() - 1)]; }
+// Draws the names in a planned order: each fraction in [0, 1) picks among the
+// filled slots (0 the first); the last one repeats.
+struct PlannedRandom : RandomSource {
+    std::vector<double> fractions{0.0};
+    std::size_t next = 0;
     int randomizeCount = 0;
-
-private:
-    std::vector<double> fractions_;
-    std::size_t next_ = 0;
+    void Randomize() override { ++randomizeCount; }
+    double Rnd() override { return fractions[std::min(next++, fractions.size() - 1)]; }
 };

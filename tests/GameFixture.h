@@ -4,24 +4,42 @@
 #include "data/DataFiles.h"
 #include "engine/Game.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
+#include <QtCore>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <functional>
-#include <memory>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 // Lines joined by CR LF, with one after the last.
 inline QByteArray crlfLines(const QStringList &lines)
 {
-    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+    return (lines.join("\r\n") + "\r\n").toUtf8();
+}
+
+// What a call throws, or "no error".
+template <typename Call>
+std::string errorOf(Call call)
+{
+    try {
+        call();
+    } catch (const std::exception &error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+// Runs `call` as on a full disk: files may grow to `bytes` at most (root too).
+template <typename Call>
+void onAFullDisk(rlim_t bytes, Call call)
+{
+    ::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    const rlimit full{bytes, before.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+    call();
+    ::setrlimit(RLIMIT_FSIZE, &before);
 }
 
 // A program folder of its own with database/ files, and a game on a fake screen.
@@ -39,36 +57,39 @@ protected:
         QFile file(path(relative));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << relative.toStdString();
     }
-    // A file's lines, each followed by "|"; "missing" when there is none.
-    QString lines(const QString &relative = QStringLiteral("database/hscores.txt")) const
+    // A file's text with "|" for CR LF; "missing" when there is no file.
+    QString lines(const QString &relative = "database/hscores.txt") const
     {
         QFile file(path(relative));
-        return file.open(QIODevice::ReadOnly)
-            ? QString::fromUtf8(file.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("|"))
-            : "missing";
+        const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "missing";
+        return QString(text).replace("\r\n", "|");
     }
     // A player database with one name per group, as "Origin:Name" pairs.
     void writePlayers(const QStringList &originAndNames) const
     {
-        QStringList lines{QStringLiteral("// test players")};
+        QStringList lines{"// test players"};
         for (const QString &pair : originAndNames)
-            lines << QStringLiteral("<------------------------") + pair.section(u':', 0, 0) << pair.section(u':', 1);
-        writeFile(QStringLiteral("database/data.txt"), crlfLines(lines << QStringLiteral("<--END-->")));
+            lines << "<------------------------" + pair.section(u':', 0, 0) << pair.section(u':', 1);
+        writeFile("database/data.txt", crlfLines(lines << "<--END-->"));
     }
     void writeScores(const QString &names, const QString &scores) const
     {
-        writeFile(QStringLiteral("database/hscores.txt"), crlfLines(names.split(u' ') + scores.split(u' ')));
+        writeFile("database/hscores.txt", crlfLines(names.split(u' ') + scores.split(u' ')));
     }
-    DataFiles files() const
-    {
-        return {path(QStringLiteral("database/data.txt")), HighScoreFile(path(QStringLiteral("database/hscores.txt")))};
-    }
+    DataFiles files() const { return {path("database/data.txt"), HighScoreFile(path("database/hscores.txt"))}; }
     // Starts the game as the window does when it opens.
     void start(std::vector<double> picks = {0.0})
     {
-        random = PlannedRandom(std::move(picks));
+        random.fractions = std::move(picks);
         game = std::make_unique<Game>(screen, random, files());
         game->Form_Activate();
+    }
+    // ... with one name, against five places with these scores.
+    void play(const QString &name, const QString &scores = "40 30 20 10 5")
+    {
+        writePlayers({"Testland:" + name});
+        writeScores("Ann Ben Cy Di Ed", scores);
+        start();
     }
     // The player types a character into the box (and presses Enter).
     void type(const QString &letter)
@@ -86,19 +107,13 @@ protected:
         for (int i = 0; i < count; ++i)
             game->Timer1_Timer();
     }
-};
-
-// Runs a check in a child process whose files may grow to at most
-// `fileLimit` bytes, as on a full disk (root too); true when it passed there.
-inline bool passesInChild(const std::function<bool()> &check, rlim_t fileLimit = RLIM_INFINITY)
-{
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
-        const rlimit limit{fileLimit, fileLimit};
-        ::_exit(::setrlimit(RLIMIT_FSIZE, &limit) == 0 && check() ? 0 : 1); // checks catch their own errors
+    // Ends a game with this score, as the last life lost would.
+    static void endWith(Game &game, FakeScreen &screen, int score, const QString &answer = "Me")
+    {
+        screen.boxes.clear();
+        screen.answer = answer;
+        game.GetPoints(static_cast<qint16>(score - game.gameScore()));
+        screen.captions[Label::Lives] = "1";
+        game.LoseLife();
     }
-    int status = 1;
-    ::waitpid(child, &status, 0);
-    return child > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
+};
