@@ -11,12 +11,6 @@
 #include <csignal>
 #include <sys/resource.h>
 
-// Lines joined by CR LF, with one after the last.
-inline QByteArray crlfLines(const QStringList &lines)
-{
-    return (lines.join("\r\n") + "\r\n").toUtf8();
-}
-
 // What a call throws, or "no error".
 template <typename Call>
 std::string errorOf(Call call)
@@ -70,11 +64,11 @@ protected:
         QStringList lines{"// test players"};
         for (const QString &pair : originAndNames)
             lines << "<------------------------" + pair.section(u':', 0, 0) << pair.section(u':', 1);
-        writeFile("database/data.txt", crlfLines(lines << "<--END-->"));
+        writeFile("database/data.txt", (lines.join("\r\n") + "\r\n<--END-->\r\n").toUtf8());
     }
     void writeScores(const QString &names, const QString &scores) const
     {
-        writeFile("database/hscores.txt", crlfLines(names.split(u' ') + scores.split(u' ')));
+        writeFile("database/hscores.txt", (QString(names + ' ' + scores).replace(' ', "\r\n") + "\r\n").toUtf8());
     }
     DataFiles files() const { return {path("database/data.txt"), HighScoreFile(path("database/hscores.txt"))}; }
     // Starts the game as the window does when it opens.
@@ -97,14 +91,14 @@ protected:
         screen.text = letter;
         game->TextEnter_Change();
     }
-    void guess(const QString &letter)
+    template <typename... Letters>
+    void guess(const Letters &...letters)
     {
-        type(letter);
-        game->CheckLetter_Click();
+        ((type(letters), game->CheckLetter_Click()), ...);
     }
     void ticks(int count)
     {
-        for (int i = 0; i < count; ++i)
+        while (count-- > 0)
             game->Timer1_Timer();
     }
     // Ends a game with this score, as the last life lost would.

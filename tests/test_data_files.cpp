@@ -90,7 +90,9 @@ TEST_F(DataFilesTest, DamagedFilesAreErrorsNamingTheFileAndLine)
 TEST_F(DataFilesTest, AHighScoreTableRoundTripsExactlyAndAFailedSaveKeepsTheOldFile)
 {
     const QByteArray file
-        = crlfLines({"  Spaced  ", "Comma, \"Q\"", "", "M\u00FCller", "Last", "12", "9", "4", "0", "-3"});
+        = (QStringList{"  Spaced  ", "Comma, \"Q\"", "", "M\u00FCller", "Last", "12", "9", "4", "0", "-3"}.join("\r\n")
+           + "\r\n")
+              .toUtf8();
     const HighScoreTable table = parseHighScores(file + "eleventh line\r\n", QString());
     EXPECT_EQ(table[0].Name + u'|' + table[0].Score + u'|' + table[1].Name + u'|' + table[5].Score,
               "|34999|  Spaced  |-3");

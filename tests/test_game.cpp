@@ -34,8 +34,7 @@ TEST_F(RulesTest, ANewGameShowsTheTableAMaskedNameAndFreshCounters)
     guess(QString());
     type(" ");
     EXPECT_EQ(screen.text + QString::number(screen.focusCount), "1") << "an empty guess only refocuses the box";
-    guess("-");
-    guess("-");
+    guess("-", "-");
     EXPECT_EQ(screen.seen(), "....-..... .'.... [-,-,] lives 9 score 1 time 100 on light grey, box white")
         << "a visible hyphen scores once, then costs a life";
 
@@ -78,8 +77,7 @@ TEST_F(RulesTest, TheAnnaStoryScoresNewLettersOnceAndChargesForRepeats)
     screen.captions[Label::Lives] = "5000"; // enough to fill the log of 1000 letters
     for (int i = 0; i < 1001; ++i)
         guess("q");
-    guess("a");
-    guess("a");
+    guess("a", "a");
     EXPECT_EQ(screen.lives() + u' ' + screen.caption(Label::Score), "3999 6")
         << "the a is never logged: new every time";
     game->GetPoints(32767);
@@ -95,18 +93,15 @@ TEST_F(RulesTest, TheClockCountsDownRedsAndThenTakesALifeEverySecond)
         clock << screen.time() + u' ' + screen.look(Painted::LabelTime) + u' ' + screen.lives();
     }
     EXPECT_EQ(clock.join(u','), "99 light grey 10,6 light grey 10,5 light red 10,1 light red 10,0 red 9,0 red 6");
-    EXPECT_EQ(screen.timerInterval, 1000) << "the clock keeps running";
 
-    guess("a");
-    guess("l");
+    guess("a", "l");
     EXPECT_EQ(screen.seen(), ".. [] lives 8 score 4 time 95 on red, box white") << "the new time on the old colour";
     ticks(1);
     EXPECT_EQ(screen.time() + u' ' + screen.look(Painted::LabelTime), "94 light grey");
 
     screen.whileBoxIsOpen = [&] { ticks(5); };
     screen.captions[Label::Time] = "1";
-    guess("a");
-    guess("l");
+    guess("a", "l");
     EXPECT_EQ(screen.lives() + u' ' + screen.time(), "10 90") << "no tick counts in a box or the pause";
 }
 
@@ -202,17 +197,12 @@ TEST_F(GameOverTest, TwoCopiesAtOnceKeepBothPlacements)
     endWith(*game, screen, 35, "Alice");
     EXPECT_EQ(lines(), "Ann|Alice|Ben|Cy|Bob|40|35|30|30|25|");
 
-    // Meanwhile the other copy filled the places this score needed.
-    bool filled = false;
-    screen.whileBoxIsOpen = [&] {
-        for (const char *name : {"P", "Q", "R", "S", "T"})
-            filled ? void() : endWith(other, otherScreen, 100, QString::fromLatin1(name));
-        filled = true;
-    };
+    // Meanwhile other games filled the places this score needed.
+    screen.whileBoxIsOpen = [&] { writeScores("P Q R S T", "99 99 99 99 99"); };
     endWith(*game, screen, 50, "Late");
     EXPECT_EQ(screen.boxes.back().text,
               "Other games took the high-score places meanwhile: 50 points no longer earn a place.");
-    EXPECT_EQ(screen.table(), "P|100 Q|100 R|100 S|100 T|100");
+    EXPECT_EQ(screen.table() + u' ' + lines(), "P|99 Q|99 R|99 S|99 T|99 P|Q|R|S|T|99|99|99|99|99|");
 }
 
 TEST_F(GameOverTest, ALockLeftByACrashedCopyDoesNotBlockButALiveOneFailsTheSaveAndPlayGoesOn)
