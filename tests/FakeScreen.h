@@ -47,7 +47,6 @@ public:
     void pause(int milliseconds) override { open({false, QString::number(milliseconds), "pause", {}, 0}); }
 
     QString lives() const { return caption(Label::Lives); }
-    QString time() const { return caption(Label::Time); }
     QString look(Painted control) const
     {
         const QMap<Bgr, QString> names{{colour::kWhite, "white"},
@@ -61,8 +60,8 @@ public:
     QString seen() const
     {
         return QStringLiteral("%1 [%2] lives %3 score %4 time %5 on %6, box %7")
-            .arg(caption(Label::NameHiden), caption(Label::Entered), lives(), caption(Label::Score), time(),
-                 look(Painted::LabelTime), look(Painted::TextEnter));
+            .arg(caption(Label::NameHiden), caption(Label::Entered), lives(), caption(Label::Score),
+                 caption(Label::Time), look(Painted::LabelTime), look(Painted::TextEnter));
     }
     QString table() const
     {

@@ -55,8 +55,7 @@ protected:
     QString lines(const QString &relative = "database/hscores.txt") const
     {
         QFile file(path(relative));
-        const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "missing";
-        return QString(text).replace("\r\n", "|");
+        return (file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "missing").replace("\r\n", "|");
     }
     // A player database with one name per group, as "Origin:Name" pairs.
     void writePlayers(const QStringList &originAndNames) const
