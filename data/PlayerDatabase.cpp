@@ -23,7 +23,7 @@ PlayerList parsePlayerDatabase(const QByteArray &bytes, const QString &path)
 {
     const QStringList lines = splitLines(decodeText(bytes));
     PlayerList list;
-    QString origin;
+    QString origin; // of the names under the last header, as they store it
     // Only the first 1000 lines count; the end of the file ends the list as
     // the end marker does.
     const int readable = static_cast<int>(std::min<qsizetype>(lines.size(), PlayerList::kSlots));
@@ -36,7 +36,7 @@ PlayerList parsePlayerDatabase(const QByteArray &bytes, const QString &path)
         if (line == kEndMarker)
             break;
         if (line.startsWith(kHeaderMark)) {
-            origin = line.mid(kHeaderMark.size(), kOriginLength);
+            origin = trimSpaces(line.mid(kHeaderMark.size(), kOriginLength)).normalized(QString::NormalizationForm_C);
             continue;
         }
         // The k-th name line takes slot k. Composed form, so an accented
@@ -47,7 +47,7 @@ PlayerList parsePlayerDatabase(const QByteArray &bytes, const QString &path)
                 path, i, QStringLiteral("the name %1 holds a character nobody can type").arg(DataError::quote(name)));
         }
         list.PlayerNames.push_back(name);
-        list.PlayerFrom.push_back(trimSpaces(origin).normalized(QString::NormalizationForm_C));
+        list.PlayerFrom.push_back(origin);
     }
     if (list.count() == 0)
         throw DataError(path, QStringLiteral("holds no player names; the game needs at least one"));
