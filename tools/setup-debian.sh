@@ -8,7 +8,7 @@ set -euo pipefail
 play=(cmake g++ make qt6-base-dev fonts-liberation)
 test=(libgtest-dev libgmock-dev xvfb xauth xdotool imagemagick openbox clang libclang-rt-14-dev clang-format clang-tidy
       dpkg-dev file lintian desktop-file-utils appstream)
-bench=(libbenchmark-dev xvfb xauth x11-utils time)
+bench=(libbenchmark-dev libxcb-damage0-dev pkg-config xvfb xauth bc valgrind)
 
 wanted=("${play[@]}")
 case ${1:-play} in
