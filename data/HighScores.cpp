@@ -126,7 +126,7 @@ void HighScoreFile::write(const HighScoreTable &table) const
         fail(file.errorString());
     // Flushed and checked here: commit() alone renames a file whose buffered
     // bytes failed to reach the disk.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
+    if (file.write(bytes) != bytes.size() || !file.flush())
         fail(file.errorString());
     if (!file.commit())
         fail(file.errorString());
