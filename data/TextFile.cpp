@@ -77,7 +77,7 @@ QByteArray readFileBytes(const QString &path)
         throw DataError(path, QStringLiteral("cannot be opened: %1").arg(file.errorString()));
     // Read whole: the encoding is told from all of the file, so the lines in
     // use never read differently because of what follows them.
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw DataError(path, QStringLiteral("cannot be read: %1").arg(file.errorString()));
     return bytes;

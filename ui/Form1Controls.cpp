@@ -148,8 +148,7 @@ void setBackground(QWidget *widget, Bgr colour)
 Form1Controls createForm1Controls(QWidget *window)
 {
     Form1Controls c;
-    // First, so the controls are made with it: a letter box made with the
-    // desktop's font would load that font only to lay out its empty text.
+    // First, so the controls are made with it rather than changed to it.
     window->setFont(defaultControlFont());
     // Created in tab-index order, so the focus chain runs as the table says.
     c.LabelNameHiden = makeLabel(window, "LabelNameHiden", {8, 8, 473, 105}, QString(), kMaskedName);

@@ -13,7 +13,10 @@ struct Picture {
     QImage::Format format;
 
     // The pixels as an image, without copying them.
-    QImage image() const { return QImage(reinterpret_cast<const uchar *>(pixels), width, height, width * 4, format); }
+    QImage image() const
+    {
+        return QImage(reinterpret_cast<const uchar *>(pixels), width, height, qsizetype{width} * 4, format);
+    }
 };
 
 // Made at build time from resources/ by tools/bake.
