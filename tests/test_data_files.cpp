@@ -38,7 +38,7 @@ TEST_F(DataFilesTest, PlayerLinesAreJudgedExactlyAndInOrder)
     EXPECT_EQ(
         names("Above Any Header\n// a comment\n" + kHeader + "Northland\n <--END-->\n<--end-->\n\n " + kHeader
               + "X\n/ one slash\n //spaced\n   \t  \n//\n" + kHeader + "--Longer\n   Dash Person  \n" + kHeader
-              + "\nNo Origin\n" + kHeader + "   Far" + QByteArray(120, 'x') + "\nLong Origin\n<--END-->\nNot Read"),
+              + "  \nNo Origin\n" + kHeader + "   Far" + QByteArray(120, 'x') + "\nLong Origin\n<--END-->\nNot Read"),
         "Above Any Header@|<--END-->@Northland|<--end-->@Northland|" + kHeader + "X@Northland|/ one slash@Northland|"
             + "//spaced@Northland|Dash Person@--Longer|No Origin@|Long Origin@Far" + QString(93, u'x'))
         << "an origin is at most 99 characters from position 26, trimmed";

@@ -110,6 +110,7 @@ TEST_F(WindowTest, KeysWorkAsThePlayerMeansThem)
     EXPECT_EQ(c().TextEnter->text(), "z") << "the box holds one character";
     key(QEvent::KeyPress, Qt::Key_Return, {}, true);
     key(QEvent::KeyPress, Qt::Key_Enter, {}, true, nullptr, Qt::KeypadModifier);
+    key(QEvent::KeyPress, Qt::Key_Return, {}, true, c().CheckLetter); // on the default button too
     EXPECT_EQ(c().Entered->text() + c().LabelLives->text(), "a,10") << "held Enter keys repeat no guess";
     key(QEvent::KeyPress, Qt::Key_Enter, {}, false, nullptr, Qt::KeypadModifier);
     typeAndEnter("\U0001F642"); // outside the Basic Multilingual Plane
