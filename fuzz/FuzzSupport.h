@@ -27,8 +27,7 @@ inline bool isAscii(QByteArrayView bytes)
 // the last line starts no other.
 inline QStringList lines(QByteArrayView text)
 {
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = QString::fromLatin1(text).split(lineEnd);
+    QStringList lines = QString::fromLatin1(text).replace("\r\n", "\n").replace(u'\r', u'\n').split(u'\n');
     if (lines.last().isEmpty())
         lines.removeLast();
     return lines;
