@@ -49,9 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(table[place].Name.toLatin1() == lines[place - 1]
                    && table[place].Score.toLatin1() == lines[place + 4]);
 
-    // Written: ten lines ending in CR LF; read back: the same table.
+    // Written and read back: the same table.
     const QByteArray written = formatHighScores(table, kPath);
-    FUZZ_CHECK(written.count("\r\n") == 10 && written.endsWith("\r\n"));
     const HighScoreTable again = parseHighScores(written, kPath);
     for (int place = 0; place <= 5; ++place)
         FUZZ_CHECK(again[place].Name == table[place].Name && again[place].Score == table[place].Score);

@@ -99,6 +99,8 @@ TEST_F(WindowTest, LooksAsDesignedFromTheStartToTheTimeUp)
     expectLooksLike("last-five-seconds");
     ticks(5);
     expectLooksLike("time-up");
+    window->close();
+    EXPECT_EQ(endings, std::vector<int>({0})) << "closing the window ends the program";
 }
 
 TEST_F(WindowTest, KeysWorkAsThePlayerMeansThem)
@@ -197,7 +199,6 @@ int main(int argc, char **argv)
     // real window has a test of its own.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Nomilo");
     // A steady text cursor, so every picture of the letter box is the same.
     QApplication::setCursorFlashTime(0);
     ::testing::InitGoogleTest(&argc, argv);
