@@ -118,23 +118,20 @@ TEST_F(RulesTest, TheLastLifeStartsACleanNewGameThatTheLosingGuessLeavesNoTraceI
         << "nothing of the old game is logged, and the clock runs again";
 }
 
-struct RankCase {
-    const char *name, *scores;
-    int myScore, place; // place 0: none
-    const char *after;
-};
-
+// The case's name, the five scores in the file, the final score, the place it
+// earns (0: none) and the table after. A tuple, so test names print readably.
+using RankCase = std::tuple<std::string, std::string, int, int, std::string>;
 class RankingTest : public GameFixture, public ::testing::WithParamInterface<RankCase> { };
 
 TEST_P(RankingTest, RanksAsTheFileStandsAndShiftsThePlacesBelow)
 {
-    const RankCase &c = GetParam();
+    const auto &[name, scores, myScore, place, after] = GetParam();
     play("Anna");
-    writeScores("A B C D E", c.scores);
-    endWith(*game, screen, c.myScore, "New");
+    writeScores("A B C D E", QString::fromStdString(scores));
+    endWith(*game, screen, myScore, "New");
     // The place the name box tells of ("... place number 4 with ..."), or 0 for the game-over box.
-    EXPECT_EQ(screen.boxes[0].input ? screen.boxes[0].text.mid(37, 1).toInt() : 0, c.place);
-    EXPECT_EQ(screen.table(), c.after);
+    EXPECT_EQ(screen.boxes[0].input ? screen.boxes[0].text.mid(37, 1).toInt() : 0, place);
+    EXPECT_EQ(screen.table().toStdString(), after);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -148,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RankCase{"ZeroBeatsNothingElse", "1 1 1 1 0", 0, 0, "A|1 B|1 C|1 D|1 E|0"},
                       RankCase{"UnsortedSearchesUpward", "10 50 20 5 1", 30, 3, "A|10 B|50 New|30 C|20 D|5"},
                       RankCase{"UnsortedOnlyFifthDecides", "1 1 1 1 100", 50, 0, "A|1 B|1 C|1 D|1 E|100"}),
-    [](const ::testing::TestParamInfo<RankCase> &info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<RankCase> &info) { return std::get<0>(info.param); });
 
 TEST_F(GameOverTest, APlacementRewritesTheFileAndStartsANewGame)
 {

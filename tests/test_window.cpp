@@ -106,6 +106,9 @@ TEST_F(WindowTest, LooksAsDesignedFromTheStartToTheTimeUp)
 TEST_F(WindowTest, KeysWorkAsThePlayerMeansThem)
 {
     open();
+    c().CheckLetter->setFocus();
+    c().CheckLetter->click(); // with an empty box: only the focus goes back to it
+    EXPECT_EQ(QApplication::focusWidget(), c().TextEnter);
     typeAndEnter("a");
     key(QEvent::KeyPress, Qt::Key_Z, "z");
     key(QEvent::KeyPress, Qt::Key_B, "b");
