@@ -7,8 +7,6 @@
 #include "data/DataError.h"
 #include "data/TextFile.h"
 
-using ::testing::HasSubstr;
-
 namespace {
 
 const QByteArray kHeader = "<------------------------";
@@ -70,33 +68,34 @@ TEST_F(DataFilesTest, FilesFromOtherEditorsReadTheSame)
 TEST_F(DataFilesTest, DamagedFilesAreErrorsNamingTheFileAndLine)
 {
     EXPECT_THAT(errorOf([] { names("// only a comment\r\n<--END-->\r\n"); }),
-                HasSubstr("data.txt: holds no player names"));
+                testing::HasSubstr("data.txt: holds no player names"));
     EXPECT_THAT(errorOf([] { names("Pele\t\r\nGood\r\n"); }),
-                HasSubstr("data.txt, line 1: the name \"Pele\\u0009\" holds a character nobody can type"));
+                testing::HasSubstr("data.txt, line 1: the name \"Pele\\u0009\" holds a character nobody can type"));
     EXPECT_THAT(errorOf([&] { loadPlayerDatabase(path("none/data.txt")); }),
-                HasSubstr(path("none/data.txt").toStdString() + ": cannot be opened"));
+                testing::HasSubstr(path("none/data.txt").toStdString() + ": cannot be opened"));
 
-    EXPECT_THAT(scoresError("5\n4\n3\n2"), HasSubstr("hs, line 10: the file ends here"));
+    EXPECT_THAT(scoresError("5\n4\n3\n2"), testing::HasSubstr("hs, line 10: the file ends here"));
     for (const char *notANumber : {"lots", "", "inf", "-nan", "1e999", "0x10", "1,5", "e5", "1e", "+-1"})
         EXPECT_THAT(scoresError(QString("5\n4\n%1\n2\n1").arg(notANumber)),
-                    HasSubstr(std::string("hs, line 8: the score \"") + notANumber + "\" is not a number"));
+                    testing::HasSubstr(std::string("hs, line 8: the score \"") + notANumber + "\" is not a number"));
     EXPECT_EQ(scoresError(" 5 \n+4\n3.5\n-2\n1E2"), "no error");
     // Quoted readably: control characters spelled out, a long value cut short.
-    EXPECT_THAT(scoresError(QString("9") + QChar(0) + "\n4\n3\n2\n1"), HasSubstr("line 6: the score \"9\\u0000\""));
+    EXPECT_THAT(scoresError(QString("9") + QChar(0) + "\n4\n3\n2\n1"),
+                testing::HasSubstr("line 6: the score \"9\\u0000\""));
     for (const int length : {40, 41}) // shown whole, or cut after 40
         EXPECT_THAT(scoresError("9\n" + QString(length - 1, u'7') + "x\n3\n2\n1"),
-                    HasSubstr("line 7: the score \"" + std::string(length == 40 ? 39 : 40, '7')
-                              + (length == 40 ? "x\"" : "...\"")));
+                    testing::HasSubstr("line 7: the score \"" + std::string(length == 40 ? 39 : 40, '7')
+                                       + (length == 40 ? "x\"" : "...\"")));
 }
 
 TEST_F(DataFilesTest, AHighScoreTableRoundTripsExactlyAndAFailedSaveKeepsTheOldFile)
 {
     const QByteArray file
-        = (QStringList{"  Spaced  ", "Comma, \"Q\"", "", "M\u00FCller", "Last", "12", "9", "4", "0", "-3"}.join("\r\n")
+        = (QStringList{"", "  Spaced  ", "Comma, \"Q\"", "M\u00FCller", "Last", "12", "9", "4", "0", "-3"}.join("\r\n")
            + "\r\n")
               .toUtf8();
     const HighScoreTable table = parseHighScores(file + "eleventh line\r\n", QString());
-    EXPECT_EQ(table[0].Name + u'|' + table[0].Score + u'|' + table[1].Name + u'|' + table[5].Score,
+    EXPECT_EQ(table[0].Name + u'|' + table[0].Score + u'|' + table[2].Name + u'|' + table[5].Score,
               "|34999|  Spaced  |-3");
     EXPECT_EQ(formatHighScores(table, QString()), file) << "ten lines, exactly as read";
 

@@ -7,8 +7,6 @@
 
 #include <QtWidgets>
 
-using ::testing::HasSubstr;
-
 namespace {
 
 class WindowTest : public GameFixture {
@@ -124,9 +122,10 @@ TEST_F(WindowTest, KeysWorkAsThePlayerMeansThem)
     window->show();
     QCoreApplication::processEvents();
     EXPECT_EQ(c().LabelLives->text() + c().TextEnter->accessibleName() + c().LabelLives->accessibleDescription()
-                  + c().LabelScore->accessibleDescription() + c().LabelTime->accessibleDescription(),
-              "8LetterLivesScoreSeconds left")
-        << "shown again, no new game; the names a screen reader gives";
+                  + c().LabelScore->accessibleDescription() + c().LabelTime->accessibleDescription()
+                  + QString::number(c().LabelNameFrom->textFormat()),
+              "8LetterLivesScoreSeconds left0")
+        << "shown again, no new game; the names a screen reader gives; plain text (0), never markup";
 
     // An Escape released just before a box opens is forgotten.
     inNextBox<QMessageBox>([](QMessageBox *box) {
@@ -170,12 +169,13 @@ TEST_F(WindowTest, GameOverStopsTheClockAndADamagedFileEndsTheProgramNamingIt)
     QString inBox;
     inNextBox<QInputDialog>([&](QInputDialog *box) {
         ticks(3);
-        inBox = c().LabelTime->text() + (c().Timer1->isActive() ? " ticking" : " stopped");
+        inBox = box->windowTitle() + ' ' + c().LabelTime->text() + (c().Timer1->isActive() ? " ticking" : " stopped");
         EXPECT_EQ(box->findChild<QLabel *>()->textFormat(), Qt::PlainText);
+        box->setTextValue("Zed"); // typed, but cancelled
         box->reject();
     });
     typeAndEnter("z");
-    EXPECT_EQ(inBox, "100 stopped") << "no tick reaches the window or the rules while the box is open";
+    EXPECT_EQ(inBox, "Nomilo 100 stopped") << "no tick reaches the window or the rules while the box is open";
     EXPECT_EQ(lines(), "Ann|Ben|Cy|Di|I'm Stupid|40|30|20|10|1|") << "a cancelled name box still takes the place";
     EXPECT_EQ(c().Hn[4]->text() + c().Hs[4]->text() + c().LabelLives->text() + (c().Timer1->isActive() ? "" : "!"),
               "I'm Stupid110")
@@ -189,7 +189,7 @@ TEST_F(WindowTest, GameOverStopsTheClockAndADamagedFileEndsTheProgramNamingIt)
     writeFile("database/hscores.txt", "Ann\r\nBen\r\n");
     c().LabelLives->setText("1");
     typeAndEnter("z");
-    EXPECT_THAT(inBox.toStdString(), HasSubstr("hscores.txt, line 3: the file ends here"));
+    EXPECT_THAT(inBox.toStdString(), testing::HasSubstr("hscores.txt, line 3: the file ends here"));
     EXPECT_TRUE(inBox.endsWith(" stopped")) << "no tick may reach the rules while the error shows";
     EXPECT_EQ(endings, std::vector<int>({1}));
 }
