@@ -17,8 +17,6 @@ public:
     {
     }
 
-    QString message() const { return QString::fromStdString(what()); }
-
     // A value from a file as a message quotes it: control characters spelled
     // out, and a long value cut short, so the message stays readable.
     static QString quote(const QString &value)

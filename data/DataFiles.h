@@ -1,13 +1,13 @@
 #pragma once
 
-#include "data/HighScores.h"
+#include "data/HighScoreFile.h"
 
 #include <QString>
 
 // Where the game's two files are.
 struct DataFiles {
-    QString players;      // the player database, never written
-    HighScoreFile scores; // this player's high-score table
+    QString playerDatabase;   // never written
+    HighScoreFile highScores; // this player's own table
 };
 
 // Portable when the program's folder holds database/data.txt: both files are

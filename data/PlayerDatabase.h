@@ -5,20 +5,20 @@
 
 #include <vector>
 
-// The names to guess with their origins, as two parallel lists. Slot 0 is
-// never used; the names fill slots 1 upward, at most 1000 of them, and the
-// lists end with the last name.
-struct PlayerList {
-    static constexpr int kSlots = 1000;
-
-    std::vector<QString> PlayerNames{QString()};
-    std::vector<QString> PlayerFrom{QString()};
-
-    int count() const { return static_cast<int>(PlayerNames.size()) - 1; }
+// A name to guess and where the player is from.
+struct Player {
+    QString name;
+    QString origin;
 };
 
-// Reads the player database. Throws DataError naming the file when it cannot
-// be read or holds no name at all.
-PlayerList loadPlayerDatabase(const QString &path);
+using PlayerList = std::vector<Player>;
+
+// Only the first lines of the player database are read, however long it is.
+constexpr int kReadablePlayerLines = 1000;
+
+// Reads the player database: its names in file order, each with the origin of
+// the group it stands in. Throws DataError naming the file when it cannot be
+// read, holds no name at all, or holds a name nobody can type.
+PlayerList readPlayerDatabase(const QString &path);
 // The same from the file's bytes; `path` names the file in errors.
 PlayerList parsePlayerDatabase(const QByteArray &bytes, const QString &path);

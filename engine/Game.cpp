@@ -1,36 +1,185 @@
 #include "engine/Game.h"
 
-#include "engine/TextRules.h"
+#include <QScopedValueRollback>
 
-Game::Game(GameScreen &screen, RandomSource &random, DataFiles files)
-    : screen_(screen)
+#include <algorithm>
+
+namespace {
+
+constexpr int kPointsPerLetter = 1;
+constexpr int kLevelBonusPoints = 2;
+constexpr int kLevelBonusLives = 2;
+// The score is kept within 16 bits, as the high-score file has always held it.
+constexpr int kHighestScore = 32767;
+constexpr int kSecondsCutPerLevel = 5;
+// The clock warns when this many seconds or fewer are left.
+constexpr int kLastSeconds = 5;
+// How long a finished name stays on view before its box.
+constexpr int kFinishedNameMs = 250;
+const QString kNoName = QStringLiteral("I'm Stupid");
+
+// The high-score file holds one name per line, so a name pasted with line
+// breaks keeps its words on one line.
+QString oneLine(QString answer)
+{
+    for (QChar &c : answer) {
+        if (c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = u' ';
+    }
+    return answer;
+}
+
+} // namespace
+
+Game::Game(GameView &view, RandomSource &random, DataFiles files)
+    : view_(view)
     , random_(random)
     , files_(std::move(files))
 {
 }
 
+void Game::start()
+{
+    view_.showHighScores(files_.highScores.read());
+    players_ = readPlayerDatabase(files_.playerDatabase);
+    lives_ = kStartingLives;
+    view_.showLives(lives_);
+    score_ = 0;
+    view_.showScore(score_);
+    levelSeconds_ = kFirstLevelSeconds;
+    startLevel();
+    view_.clearLetterBox();
+}
+
+void Game::startLevel()
+{
+    level_ = Level(players_.at(static_cast<std::size_t>(random_.pick(static_cast<int>(players_.size())))));
+    view_.showLevel(level_);
+    secondsLeft_ = levelSeconds_;
+    // The clock keeps the look of its last tick until its next one.
+    view_.showClock(secondsLeft_, clockWarning_);
+    view_.startClock();
+}
+
+void Game::letterChanged(const QString &text)
+{
+    // A lone space is no guess: it is taken out at once (which is a change
+    // of its own).
+    if (text == u" ") {
+        view_.clearLetterBox();
+        return;
+    }
+    view_.showLetterTried(level_.wasTried(text));
+}
+
+void Game::guess(const QString &letter)
+{
+    if (letter.isEmpty()) {
+        view_.focusLetterBox();
+        return;
+    }
+    const GuessResult result = level_.guess(letter);
+    if (result == GuessResult::Found) {
+        addPoints(kPointsPerLetter);
+    } else if (!loseLife()) {
+        // The guess ends with the game: the new one starts clean.
+        endGame();
+        start();
+        view_.focusLetterBox();
+        return;
+    }
+    view_.showGuess(result, level_);
+    view_.clearLetterBox();
+    view_.focusLetterBox();
+    if (level_.isComplete())
+        finishLevel();
+}
+
+void Game::tick()
+{
+    if (waiting_)
+        return;
+    --secondsLeft_;
+    clockWarning_ = secondsLeft_ > kLastSeconds ? ClockWarning::None : ClockWarning::LastSeconds;
+    if (secondsLeft_ < 1) {
+        secondsLeft_ = 0;
+        clockWarning_ = ClockWarning::TimeUp;
+    }
+    view_.showClock(secondsLeft_, clockWarning_);
+    if (clockWarning_ == ClockWarning::TimeUp && !loseLife()) {
+        endGame();
+        start();
+    }
+}
+
+void Game::finishLevel()
+{
+    {
+        const QScopedValueRollback<bool> waiting(waiting_, true);
+        view_.pause(kFinishedNameMs);
+    }
+    message(level_.name(), QStringLiteral("Congratulations!!!"));
+    levelSeconds_ = std::max(levelSeconds_ - kSecondsCutPerLevel, kShortestLevelSeconds);
+    startLevel();
+    // The reward comes once the next level shows.
+    addPoints(kLevelBonusPoints);
+    lives_ += kLevelBonusLives;
+    view_.showLives(lives_);
+}
+
+void Game::addPoints(int points)
+{
+    score_ = std::min(score_ + points, kHighestScore);
+    view_.showScore(score_);
+}
+
+bool Game::loseLife()
+{
+    --lives_;
+    view_.showLives(lives_);
+    return lives_ > 0;
+}
+
+void Game::endGame()
+{
+    view_.stopClock();
+    // Other copies of the game may have placed scores since this game began.
+    const HighScoreTable table = files_.highScores.read();
+    view_.showHighScores(table);
+    const std::optional<int> place = table.placeFor(score_);
+    if (!place) {
+        message(QStringLiteral("Game Over.. You scored %1\nIt was %2").arg(score_).arg(level_.name()));
+        return;
+    }
+    const QString answer = askName(QStringLiteral("Congratulations, you're place number %1 with %2 points.\n"
+                                                  "Last answer was %3")
+                                       .arg(*place)
+                                       .arg(score_)
+                                       .arg(level_.name()));
+    lastName_ = answer.isEmpty() ? kNoName : oneLine(answer);
+    // The name box may have been open for minutes: the score is ranked again
+    // against the file as it stands when it is saved.
+    try {
+        if (!files_.highScores.place(lastName_, score_)) {
+            message(QStringLiteral("Other games took the high-score places meanwhile: %1 points no longer "
+                                   "earn a place.")
+                        .arg(score_));
+        }
+    } catch (const SaveError &error) {
+        // The old file is intact; the player plays on, but must know the
+        // score was not kept.
+        message(QString::fromUtf8(error.what()));
+    }
+}
+
+QString Game::askName(const QString &prompt)
+{
+    const QScopedValueRollback<bool> waiting(waiting_, true);
+    return view_.askName(prompt, lastName_);
+}
+
 void Game::message(const QString &text, const QString &title)
 {
-    ModalScope waiting(*this);
-    screen_.messageBox(text, title);
-}
-
-void Game::setEnterText(const QString &text)
-{
-    if (screen_.enterText() == text)
-        return;
-    screen_.setEnterText(text);
-    TextEnter_Change();
-}
-
-double Game::captionNumber(Label label) const
-{
-    return textToNumber(screen_.caption(label));
-}
-
-double Game::addToCaption(Label label, double amount)
-{
-    const double value = captionNumber(label) + amount;
-    screen_.setCaption(label, numberText(value));
-    return value;
+    const QScopedValueRollback<bool> waiting(waiting_, true);
+    view_.message(text, title);
 }

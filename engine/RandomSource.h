@@ -2,20 +2,19 @@
 
 #include <random>
 
-// Where the names are drawn from. Tests inject a seeded or scripted source.
+// Where the names are drawn from. Tests plan the draws.
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-    // Reseeds from the clock.
-    virtual void Randomize() = 0;
-    // The next value in [0, 1).
-    virtual double Rnd() = 0;
+    // One of `count` choices, 0 to count - 1, each as likely; count > 0.
+    virtual int pick(int count) = 0;
 };
 
+// Seeded from the clock, so every run draws other names.
 class ClockRandom : public RandomSource {
 public:
-    void Randomize() override;
-    double Rnd() override;
+    ClockRandom();
+    int pick(int count) override;
 
 private:
     std::mt19937_64 engine_;

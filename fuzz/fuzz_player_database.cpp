@@ -47,14 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const bool ascii = oracle::isAscii(bytes);
     const QStringList names = ascii ? expected(oracle::lines(bytes)) : QStringList();
     try {
-        const PlayerList list = parsePlayerDatabase(bytes, kPath);
         QStringList found;
-        for (int slot = 1; slot <= list.count(); ++slot) {
-            const QString &name = list.PlayerNames[slot];
+        for (const Player &player : parsePlayerDatabase(bytes, kPath)) {
+            const QString &name = player.name;
             FUZZ_CHECK(!name.isEmpty() && !name.startsWith(u' ') && !name.endsWith(u' '));
             FUZZ_CHECK(
                 std::none_of(name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; }));
-            found << name + u'@' + list.PlayerFrom[slot];
+            found << name + u'@' + player.origin;
         }
         FUZZ_CHECK(!ascii || found == names);
     } catch (const DataError &error) {

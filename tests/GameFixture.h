@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeScreen.h"
+#include "FakeView.h"
 #include "data/DataFiles.h"
 #include "engine/Game.h"
 
@@ -36,13 +36,63 @@ void onAFullDisk(rlim_t bytes, Call call)
     ::setrlimit(RLIMIT_FSIZE, &before);
 }
 
-// A program folder of its own with database/ files, and a game on a fake screen.
+// One copy of the game, on a recording view, played as a player would.
+struct Session {
+    FakeView view;
+    PlannedRandom random;
+    std::unique_ptr<Game> game;
+
+    Session(const DataFiles &files)
+        : game(std::make_unique<Game>(view, random, files))
+    {
+        view.game = game.get();
+    }
+    // A new game, drawing the players at these indexes, level after level.
+    void start(std::vector<int> picks = {0})
+    {
+        random.picks = std::move(picks);
+        random.next = 0;
+        game->start();
+    }
+    // The player types a character into the box and presses Enter.
+    template <typename... Letters>
+    void guess(const Letters &...letters)
+    {
+        ((view.type(letters), game->guess(view.letterBox)), ...);
+    }
+    void ticks(int count)
+    {
+        while (count-- > 0)
+            game->tick();
+    }
+    // Misses until the game is over, answering the name box (if any) so.
+    void loseEveryLife(const QString &answer = "Me")
+    {
+        view.boxes.clear();
+        view.answer = answer;
+        while (view.boxes.empty())
+            guess("7");
+    }
+    // Plays a new game to this final score, with the fixture's two players:
+    // levels of "A" worth 3 points each, then up to two letters of "Bcd".
+    void finishWith(int score, const QString &answer = "Me")
+    {
+        std::vector<int> picks(static_cast<std::size_t>(score / 3), 0);
+        picks.push_back(1);
+        start(picks);
+        for (int level = 0; level < score / 3; ++level)
+            guess("a");
+        const QStringList found{"b", "c"};
+        for (int letter = 0; letter < score % 3; ++letter)
+            guess(found[letter]);
+        loseEveryLife(answer);
+    }
+};
+
+// A program folder of its own with database/ files, and a game in it.
 class GameFixture : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    FakeScreen screen;
-    PlannedRandom random;
-    std::unique_ptr<Game> game;
 
     QString path(const QString &relative) const { return dir.path() + u'/' + relative; }
     void writeFile(const QString &relative, const QByteArray &bytes) const
@@ -58,7 +108,7 @@ protected:
         return (file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "missing").replace("\r\n", "|");
     }
     // A player database with one name per group, as "Origin:Name" pairs.
-    void writePlayers(const QStringList &originAndNames) const
+    void writePlayers(const QStringList &originAndNames = {"Testland:A", "Testland:Bcd"}) const
     {
         QStringList lines{"// test players"};
         for (const QString &pair : originAndNames)
@@ -70,43 +120,4 @@ protected:
         writeFile("database/hscores.txt", (QString(names + ' ' + scores).replace(' ', "\r\n") + "\r\n").toUtf8());
     }
     DataFiles files() const { return {path("database/data.txt"), HighScoreFile(path("database/hscores.txt"))}; }
-    // Starts the game as the window does when it opens.
-    void start(std::vector<double> picks = {0.0})
-    {
-        random.fractions = std::move(picks);
-        game = std::make_unique<Game>(screen, random, files());
-        game->Form_Activate();
-    }
-    // ... with one name, against five places with these scores.
-    void play(const QString &name, const QString &scores = "40 30 20 10 5")
-    {
-        writePlayers({"Testland:" + name});
-        writeScores("Ann Ben Cy Di Ed", scores);
-        start();
-    }
-    // The player types a character into the box (and presses Enter).
-    void type(const QString &letter)
-    {
-        screen.text = letter;
-        game->TextEnter_Change();
-    }
-    template <typename... Letters>
-    void guess(const Letters &...letters)
-    {
-        ((type(letters), game->CheckLetter_Click()), ...);
-    }
-    void ticks(int count)
-    {
-        while (count-- > 0)
-            game->Timer1_Timer();
-    }
-    // Ends a game with this score, as the last life lost would.
-    static void endWith(Game &game, FakeScreen &screen, int score, const QString &answer = "Me")
-    {
-        screen.boxes.clear();
-        screen.answer = answer;
-        game.GetPoints(static_cast<qint16>(score - game.gameScore()));
-        screen.captions[Label::Lives] = "1";
-        game.LoseLife();
-    }
 };

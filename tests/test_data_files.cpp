@@ -16,10 +16,9 @@ protected:
     // "name@origin|..." for every name the file holds.
     static QString names(const QByteArray &bytes)
     {
-        const PlayerList list = parsePlayerDatabase(bytes, "data.txt");
         QStringList shown;
-        for (int slot = 1; slot <= list.count(); ++slot)
-            shown << list.PlayerNames[slot] + u'@' + list.PlayerFrom[slot];
+        for (const Player &player : parsePlayerDatabase(bytes, "data.txt"))
+            shown << player.name + u'@' + player.origin;
         return shown.join(u'|');
     }
     static std::string scoresError(const QString &scores)
@@ -71,7 +70,7 @@ TEST_F(DataFilesTest, DamagedFilesAreErrorsNamingTheFileAndLine)
                 testing::HasSubstr("data.txt: holds no player names"));
     EXPECT_THAT(errorOf([] { names("Pele\t\r\nGood\r\n"); }),
                 testing::HasSubstr("data.txt, line 1: the name \"Pele\\u0009\" holds a character nobody can type"));
-    EXPECT_THAT(errorOf([&] { loadPlayerDatabase(path("none/data.txt")); }),
+    EXPECT_THAT(errorOf([&] { readPlayerDatabase(path("none/data.txt")); }),
                 testing::HasSubstr(path("none/data.txt").toStdString() + ": cannot be opened"));
 
     EXPECT_THAT(scoresError("5\n4\n3\n2"), testing::HasSubstr("hs, line 10: the file ends here"));
@@ -95,8 +94,7 @@ TEST_F(DataFilesTest, AHighScoreTableRoundTripsExactlyAndAFailedSaveKeepsTheOldF
            + "\r\n")
               .toUtf8();
     const HighScoreTable table = parseHighScores(file + "eleventh line\r\n", QString());
-    EXPECT_EQ(table[0].Name + u'|' + table[0].Score + u'|' + table[2].Name + u'|' + table[5].Score,
-              "|34999|  Spaced  |-3");
+    EXPECT_EQ(table.places()[1].name + u'|' + table.places()[4].scoreText, "  Spaced  |-3");
     EXPECT_EQ(formatHighScores(table, QString()), file) << "ten lines, exactly as read";
 
     writeFile("database/hscores.txt", file);
@@ -104,10 +102,7 @@ TEST_F(DataFilesTest, AHighScoreTableRoundTripsExactlyAndAFailedSaveKeepsTheOldF
     std::string error;
     onAFullDisk(100, [&] {
         error = errorOf([&] {
-            HighScoreFile(path).update([](HighScoreTable &table) {
-                table[1].Name = QString(5000, u'x'); // long enough to need several writes
-                return true;
-            });
+            HighScoreFile(path).place(QString(5000, u'x'), 99); // long enough to need several writes
         });
     });
     EXPECT_EQ(error.find("The high scores could not be saved to " + path.toStdString()), 0u) << error;
@@ -123,21 +118,18 @@ TEST_F(DataFilesTest, APortableFolderKeepsBothFilesAndAnInstallKeepsEachPlayersO
     qputenv("XDG_DATA_HOME", path("home/data").toUtf8());
     const DataFiles installed = locateDataFiles(path("usr/bin"));
     qunsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(installed.players + u' ' + installed.scores.path(),
+    EXPECT_EQ(installed.playerDatabase + u' ' + installed.highScores.path(),
               path("usr/share/nomilo/data.txt") + u' ' + path("home/data/nomilo/hscores.txt"));
-    EXPECT_EQ(installed.scores.read()[1].Name, "Shipped") << "the shipped table until the first placement";
-    installed.scores.update([](HighScoreTable &table) {
-        std::swap(table[4], table[5]);
-        return true;
-    });
-    EXPECT_EQ(lines("home/data/nomilo/hscores.txt"), "Shipped|b|c|e|d|9|8|7|5|6|");
+    EXPECT_EQ(installed.highScores.read().places()[0].name, "Shipped") << "the shipped table until the first placement";
+    installed.highScores.place("Pat", 6);
+    EXPECT_EQ(lines("home/data/nomilo/hscores.txt"), "Shipped|b|c|d|Pat|9|8|7|6|6|");
     EXPECT_EQ(lines("usr/share/nomilo/hscores.txt"), "Shipped\nb\nc\nd\ne\n9\n8\n7\n6\n5\n");
 
     // The source folder is portable: the shipped files, valid, and every name
     // typeable on any keyboard.
     const DataFiles shipped = locateDataFiles(QStringLiteral(NOMILO_SOURCE_DIR));
-    EXPECT_EQ(shipped.scores.read()[5].Score, "5");
-    const QString all = names(readFileBytes(shipped.players));
+    EXPECT_EQ(shipped.highScores.read().places()[4].scoreText, "5");
+    const QString all = names(readFileBytes(shipped.playerDatabase));
     EXPECT_GE(all.count(u'|'), 300);
     EXPECT_TRUE(QRegularExpression("^([A-Za-z]+([ '-][A-Za-z]+)*@[A-Za-z ]+\\|?)+$").match(all).hasMatch());
 }

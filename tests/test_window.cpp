@@ -3,7 +3,8 @@
 // synthesised key events and judged by what shows or what is saved.
 
 #include "GameFixture.h"
-#include "ui/Form1.h"
+#include "Release.h"
+#include "ui/MainWindow.h"
 
 #include <QtWidgets>
 
@@ -15,17 +16,17 @@ protected:
     {
         writePlayers({"Testland:Anna"});
         writeScores("Ann Ben Cy Di Ed", scores);
-        window = std::make_unique<Form1>(files(), random);
-        QObject::connect(window.get(), &Form1::ended, [this](int status) { endings.push_back(status); });
+        window = std::make_unique<MainWindow>(files(), random);
+        QObject::connect(window.get(), &MainWindow::ended, [this](int status) { endings.push_back(status); });
         window->show();
         QCoreApplication::processEvents();
     }
-    const Form1Controls &c() const { return window->controls(); }
+    const GameWidgets &w() const { return window->widgets(); }
     void key(QEvent::Type type, int key, const QString &text = {}, bool repeat = false, QWidget *to = nullptr,
              Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QKeyEvent event(type, key, modifiers, text, repeat);
-        QApplication::sendEvent(to ? to : c().TextEnter, &event);
+        QApplication::sendEvent(to ? to : w().letterBox, &event);
     }
     void typeAndEnter(const QString &letter)
     {
@@ -35,7 +36,7 @@ protected:
     void ticks(int count)
     {
         for (int i = 0; i < count; ++i)
-            QMetaObject::invokeMethod(c().Timer1, "timeout");
+            QMetaObject::invokeMethod(w().clock, "timeout");
     }
     // Lets the window's short timers run out.
     static void settle(int milliseconds = 200)
@@ -78,7 +79,8 @@ protected:
         }
     }
 
-    std::unique_ptr<Form1> window;
+    PlannedRandom random;
+    std::unique_ptr<MainWindow> window;
     std::vector<int> endings; // exit statuses the window asked for
 };
 
@@ -104,26 +106,26 @@ TEST_F(WindowTest, LooksAsDesignedFromTheStartToTheTimeUp)
 TEST_F(WindowTest, KeysWorkAsThePlayerMeansThem)
 {
     open();
-    c().CheckLetter->setFocus();
-    c().CheckLetter->click(); // with an empty box: only the focus goes back to it
-    EXPECT_EQ(QApplication::focusWidget(), c().TextEnter);
+    w().guessButton->setFocus();
+    w().guessButton->click(); // with an empty box: only the focus goes back to it
+    EXPECT_EQ(QApplication::focusWidget(), w().letterBox);
     typeAndEnter("a");
     key(QEvent::KeyPress, Qt::Key_Z, "z");
     key(QEvent::KeyPress, Qt::Key_B, "b");
-    EXPECT_EQ(c().TextEnter->text(), "z") << "the box holds one character";
+    EXPECT_EQ(w().letterBox->text(), "z") << "the box holds one character";
     key(QEvent::KeyPress, Qt::Key_Return, {}, true);
     key(QEvent::KeyPress, Qt::Key_Enter, {}, true, nullptr, Qt::KeypadModifier);
-    key(QEvent::KeyPress, Qt::Key_Return, {}, true, c().CheckLetter); // on the default button too
-    EXPECT_EQ(c().Entered->text() + c().LabelLives->text(), "a,10") << "held Enter keys repeat no guess";
+    key(QEvent::KeyPress, Qt::Key_Return, {}, true, w().guessButton); // on the default button too
+    EXPECT_EQ(w().triedLetters->text() + w().lives->text(), "a,10") << "held Enter keys repeat no guess";
     key(QEvent::KeyPress, Qt::Key_Enter, {}, false, nullptr, Qt::KeypadModifier);
     typeAndEnter("\U0001F642"); // outside the Basic Multilingual Plane
-    EXPECT_EQ(c().Entered->text() + c().LabelLives->text() + c().TextEnter->text(), "a,z,\U0001F642,8");
+    EXPECT_EQ(w().triedLetters->text() + w().lives->text() + w().letterBox->text(), "a,z,\U0001F642,8");
     window->hide();
     window->show();
     QCoreApplication::processEvents();
-    EXPECT_EQ(c().LabelLives->text() + c().TextEnter->accessibleName() + c().LabelLives->accessibleDescription()
-                  + c().LabelScore->accessibleDescription() + c().LabelTime->accessibleDescription()
-                  + QString::number(c().LabelNameFrom->textFormat()),
+    EXPECT_EQ(w().lives->text() + w().letterBox->accessibleName() + w().lives->accessibleDescription()
+                  + w().score->accessibleDescription() + w().secondsLeft->accessibleDescription()
+                  + QString::number(w().origin->textFormat()),
               "8LetterLivesScoreSeconds left0")
         << "shown again, no new game; the names a screen reader gives; plain text (0), never markup";
 
@@ -139,7 +141,7 @@ TEST_F(WindowTest, KeysWorkAsThePlayerMeansThem)
     key(QEvent::KeyRelease, Qt::Key_Escape);
     typeAndEnter("n");
     settle();
-    EXPECT_EQ(c().LabelScore->text() + u' ' + c().LabelTime->text(), "4 95");
+    EXPECT_EQ(w().score->text() + u' ' + w().secondsLeft->text(), "4 95");
 
     // Only an Escape pressed and released in the window ends the program: not
     // a release whose press closed a box, then still held there (repeated
@@ -152,12 +154,12 @@ TEST_F(WindowTest, KeysWorkAsThePlayerMeansThem)
         settle();
     }
     EXPECT_TRUE(endings.empty());
-    key(QEvent::KeyRelease, Qt::Key_Escape, {}, false, c().CheckLetter, Qt::ShiftModifier);
+    key(QEvent::KeyRelease, Qt::Key_Escape, {}, false, w().guessButton, Qt::ShiftModifier);
     settle();
     ticks(1);
     window->close();
     EXPECT_EQ(endings, std::vector<int>({0})) << "ended once";
-    EXPECT_EQ(c().LabelTime->text() + (c().Timer1->isActive() ? " ticking" : " stopped"), "95 stopped")
+    EXPECT_EQ(w().secondsLeft->text() + (w().clock->isActive() ? " ticking" : " stopped"), "95 stopped")
         << "no event reaches the game once it has ended";
 }
 
@@ -165,30 +167,31 @@ TEST_F(WindowTest, GameOverStopsTheClockAndADamagedFileEndsTheProgramNamingIt)
 {
     open("40 30 20 10 0");
     typeAndEnter("a");
-    c().LabelLives->setText("1");
     QString inBox;
     inNextBox<QInputDialog>([&](QInputDialog *box) {
         ticks(3);
-        inBox = box->windowTitle() + ' ' + c().LabelTime->text() + (c().Timer1->isActive() ? " ticking" : " stopped");
+        inBox = box->windowTitle() + ' ' + w().secondsLeft->text() + (w().clock->isActive() ? " ticking" : " stopped");
         EXPECT_EQ(box->findChild<QLabel *>()->textFormat(), Qt::PlainText);
         box->setTextValue("Zed"); // typed, but cancelled
         box->reject();
     });
-    typeAndEnter("z");
+    for (int life = 0; life < 10; ++life)
+        typeAndEnter("z");
     EXPECT_EQ(inBox, "Nomilo 100 stopped") << "no tick reaches the window or the rules while the box is open";
     EXPECT_EQ(lines(), "Ann|Ben|Cy|Di|I'm Stupid|40|30|20|10|1|") << "a cancelled name box still takes the place";
-    EXPECT_EQ(c().Hn[4]->text() + c().Hs[4]->text() + c().LabelLives->text() + (c().Timer1->isActive() ? "" : "!"),
+    EXPECT_EQ(w().highScoreNames[4]->text() + w().highScorePoints[4]->text() + w().lives->text()
+                  + (w().clock->isActive() ? "" : "!"),
               "I'm Stupid110")
         << "the new game, its clock running";
 
     inNextBox<QMessageBox>([&](QMessageBox *box) {
-        inBox = box->text() + (c().Timer1->isActive() ? " ticking" : " stopped");
+        inBox = box->text() + (w().clock->isActive() ? " ticking" : " stopped");
         EXPECT_EQ(box->textFormat(), Qt::PlainText);
         box->accept();
     });
     writeFile("database/hscores.txt", "Ann\r\nBen\r\n");
-    c().LabelLives->setText("1");
-    typeAndEnter("z");
+    for (int life = 0; life < 10; ++life)
+        typeAndEnter("z");
     EXPECT_THAT(inBox.toStdString(), testing::HasSubstr("hscores.txt, line 3: the file ends here"));
     EXPECT_TRUE(inBox.endsWith(" stopped")) << "no tick may reach the rules while the error shows";
     EXPECT_EQ(endings, std::vector<int>({1}));
@@ -202,6 +205,7 @@ int main(int argc, char **argv)
     // real window has a test of its own.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QApplication::setApplicationName(release::kName); // as the program does
     // A steady text cursor, so every picture of the letter box is the same.
     QApplication::setCursorFlashTime(0);
     ::testing::InitGoogleTest(&argc, argv);

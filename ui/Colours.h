@@ -1,22 +1,17 @@
 #pragma once
 
-#include "engine/GameScreen.h"
+#include <QRgb>
 
-#include <QColor>
-
-// Colours are stored blue-green-red (red in the low byte), as the game and its
-// layout name them.
-inline QColor fromBgr(Bgr value)
-{
-    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                  static_cast<int>((value >> 16) & 0xFF));
-}
-
+// The window's colours.
 namespace colour {
-constexpr Bgr kDuskyBlue = 0x6F3E40; // headings and the rules box
-constexpr Bgr kPaleText = 0xF7ECEC;  // text on the blue labels
-constexpr Bgr kDeepBlue = 0x690101;  // the origin line
-constexpr Bgr kGrey = 0xC0C0C0;      // the letter box and the entered letters
-constexpr Bgr kPaleGreen = 0xEFFFEA; // first place of the high-score table
-constexpr Bgr kBlack = 0x000000;
+constexpr QRgb kDuskyBlue = qRgb(64, 62, 111);   // headings and the rules box
+constexpr QRgb kPaleText = qRgb(236, 236, 247);  // text on the blue labels
+constexpr QRgb kDeepBlue = qRgb(1, 1, 105);      // the origin line
+constexpr QRgb kLightGrey = qRgb(224, 224, 224); // the counters, and the clock while time is left
+constexpr QRgb kGrey = qRgb(192, 192, 192);      // the letter box until first typed in, the tried letters
+constexpr QRgb kPaleGreen = qRgb(234, 255, 239); // first place of the high-score table
+constexpr QRgb kWhite = qRgb(255, 255, 255);     // the other places, the letter box
+constexpr QRgb kBlack = qRgb(0, 0, 0);           // text of the high-score table
+constexpr QRgb kLightRed = qRgb(255, 192, 192);  // a letter tried before; the clock's last seconds
+constexpr QRgb kRed = qRgb(255, 0, 0);           // time is up
 } // namespace colour

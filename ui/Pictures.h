@@ -21,8 +21,8 @@ struct Picture {
 
 // Made at build time from resources/ by tools/bake.
 namespace pictures {
-extern const Picture background; // only the part the window shows
-extern const Picture trophy32;
-extern const Picture trophy48;
-extern const Picture trophy64;
+extern const Picture kBackground; // only the part the window shows
+extern const Picture kTrophy32;
+extern const Picture kTrophy48;
+extern const Picture kTrophy64;
 } // namespace pictures

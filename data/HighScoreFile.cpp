@@ -1,30 +1,38 @@
-#include "data/HighScores.h"
+#include "data/HighScoreFile.h"
 
 #include "data/DataError.h"
 #include "data/TextFile.h"
-#include "engine/TextRules.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 namespace {
 
-constexpr int kLines = 2 * HighScoreTable::kPlaces;
+constexpr int kPlaces = HighScoreTable::kPlaces;
+constexpr int kLines = 2 * kPlaces;
 // Another copy holds the lock for a few milliseconds while it saves; a lock
 // left by a copy that crashed is taken over at once.
 constexpr int kLockTimeoutMs = 3000;
 
-HighScoreTable firstRunTable()
+// A score line as a number: decimal notation only, blanks around it allowed.
+// Qt's own parser would also take "inf", "nan" and the like, which no score
+// can be; it judges the rest of the form.
+std::optional<double> scoreValue(const QString &line)
 {
-    HighScoreTable table;
-    for (int place = 1; place <= HighScoreTable::kPlaces; ++place)
-        table[place].Score = QStringLiteral("0");
-    table[0].Score = HighScoreTable::kSentinelScore;
-    return table;
+    const QString text = line.trimmed();
+    const bool decimal
+        = std::all_of(text.begin(), text.end(), [](QChar c) { return QStringView(u"0123456789+-.eE").contains(c); });
+    bool ok = false;
+    const double value = decimal ? text.toDouble(&ok) : 0.0;
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 // Only a file that is not there is missing; one that cannot be reached (no
@@ -51,28 +59,28 @@ HighScoreTable parseHighScores(const QByteArray &bytes, const QString &path)
                                        "five names, then five scores")
                             .arg(kLines));
     }
-    HighScoreTable table;
-    for (int place = 1; place <= HighScoreTable::kPlaces; ++place) {
-        const int scoreLine = HighScoreTable::kPlaces + place;
-        table[place].Name = lines[place - 1];
-        table[place].Score = lines[scoreLine - 1];
-        if (!isNumberText(table[place].Score)) {
-            throw DataError(path, scoreLine,
-                            QStringLiteral("the score %1 is not a number").arg(DataError::quote(table[place].Score)));
+    HighScoreTable::Places places;
+    for (int index = 0; index < kPlaces; ++index) {
+        const QString &score = lines[kPlaces + index];
+        const std::optional<double> points = scoreValue(score);
+        if (!points) {
+            throw DataError(path, kPlaces + index + 1,
+                            QStringLiteral("the score %1 is not a number").arg(DataError::quote(score)));
         }
+        places[index] = {lines[index], score, *points};
     }
-    table[0].Score = HighScoreTable::kSentinelScore;
-    return table;
+    return HighScoreTable(places);
 }
 
 QByteArray formatHighScores(const HighScoreTable &table, const QString &path)
 {
     QString text;
     for (const bool scores : {false, true}) {
-        for (int place = 1; place <= HighScoreTable::kPlaces; ++place) {
-            const QString &value = scores ? table[place].Score : table[place].Name;
+        for (int index = 0; index < kPlaces; ++index) {
+            const HighScore &place = table.places()[index];
+            const QString &value = scores ? place.scoreText : place.name;
             if (value.contains(u'\n') || value.contains(u'\r'))
-                throw SaveError(path, QStringLiteral("place %1 holds a line break").arg(place));
+                throw SaveError(path, QStringLiteral("place %1 holds a line break").arg(index + 1));
             text += value + QStringLiteral("\r\n");
         }
     }
@@ -91,10 +99,10 @@ HighScoreTable HighScoreFile::read() const
         if (!candidate.isEmpty() && !isMissing(candidate))
             return parseHighScores(readFileBytes(candidate), candidate);
     }
-    return firstRunTable();
+    return {};
 }
 
-bool HighScoreFile::update(const std::function<bool(HighScoreTable &)> &place) const
+std::optional<int> HighScoreFile::place(const QString &name, int score) const
 {
     if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
         throw SaveError(path_, QStringLiteral("its folder cannot be created"));
@@ -106,10 +114,10 @@ bool HighScoreFile::update(const std::function<bool(HighScoreTable &)> &place) c
                             : QStringLiteral("its lock file cannot be created"));
     }
     HighScoreTable table = read();
-    if (!place(table))
-        return false;
-    write(table);
-    return true;
+    const std::optional<int> place = table.place(name, score);
+    if (place)
+        write(table);
+    return place;
 }
 
 void HighScoreFile::write(const HighScoreTable &table) const

@@ -1,0 +1,57 @@
+#include "engine/Level.h"
+
+namespace {
+
+// A letter as it is compared: case does not count.
+QString folded(const QString &letter)
+{
+    return letter.toLower();
+}
+
+QStringList lettersOf(const QString &name)
+{
+    QStringList letters;
+    for (const QChar c : name)
+        letters << QString(c);
+    return letters;
+}
+
+bool showsFromTheStart(const QString &letter)
+{
+    return letter == u" " || letter == u"-" || letter == u"'";
+}
+
+} // namespace
+
+Level::Level(Player player)
+    : player_(std::move(player))
+    , letters_(lettersOf(player_.name))
+{
+    for (const QString &letter : letters_)
+        shown_ << (showsFromTheStart(letter) ? letter : QStringLiteral("."));
+}
+
+bool Level::wasTried(const QString &letter) const
+{
+    return !letter.isEmpty() && remembered_.contains(folded(letter));
+}
+
+GuessResult Level::guess(const QString &letter)
+{
+    // Judged before it is remembered: a new letter scores once however often
+    // it occurs; a repeated one costs a life even where it reveals something.
+    const bool isNew = !wasTried(letter);
+    bool found = false;
+    for (qsizetype index = 0; index < letters_.size(); ++index) {
+        if (folded(letters_[index]) == folded(letter)) {
+            shown_[index] = letters_[index];
+            found = true;
+        }
+    }
+    tried_ << letter;
+    if (remembered_.size() < kRememberedLetters)
+        remembered_ << folded(letter);
+    if (!isNew)
+        return GuessResult::AlreadyTried;
+    return found ? GuessResult::Found : GuessResult::Missed;
+}
