@@ -1,0 +1,7 @@
+#include "Camera.h"
+
+namespace artgen {
+
+const Camera kCamera;
+
+} // namespace artgen
