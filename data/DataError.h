@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/TextFile.h"
+
 #include <QString>
 
 #include <stdexcept>
@@ -17,19 +19,20 @@ public:
     {
     }
 
-    // A value from a file as a message quotes it: control characters spelled
-    // out, and a long value cut short, so the message stays readable.
+    // A value from a file as a message quotes it: characters nobody can type
+    // spelled out, and a long value cut short, so the message stays readable.
     static QString quote(const QString &value)
     {
-        constexpr qsizetype kShown = 40;
+        constexpr std::size_t kShown = 40;
+        const std::u32string points = codePoints(value);
         QString shown;
-        for (const QChar c : value.left(kShown)) {
-            if (c.category() == QChar::Other_Control)
-                shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        for (const char32_t c : points.substr(0, kShown)) {
+            if (isUntypable(c))
+                shown += QStringLiteral("\\u%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0'));
             else
-                shown += c;
+                shown += QString::fromUcs4(&c, 1);
         }
-        return u'"' + shown + (value.size() > kShown ? QStringLiteral("...\"") : QStringLiteral("\""));
+        return u'"' + shown + (points.size() > kShown ? QStringLiteral("...\"") : QStringLiteral("\""));
     }
 
 private:

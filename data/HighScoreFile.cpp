@@ -12,6 +12,10 @@
 #include <cmath>
 #include <filesystem>
 
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+#endif
+
 namespace {
 
 constexpr int kPlaces = HighScoreTable::kPlaces;
@@ -19,6 +23,9 @@ constexpr int kLines = 2 * kPlaces;
 // Another copy holds the lock for a few milliseconds while it saves; a lock
 // left by a copy that crashed is taken over at once.
 constexpr int kLockTimeoutMs = 3000;
+// Said after every fault of a table's file: how to play on.
+const QString kFreshTable = QStringLiteral(" To start a fresh table, move this file away or delete it: the game makes "
+                                           "a new one at the next placement.");
 
 // A score line as a number: decimal notation only, blanks around it allowed.
 // Qt's own parser would also take "inf", "nan" and the like, which no score
@@ -56,8 +63,9 @@ HighScoreTable parseHighScores(const QByteArray &bytes, const QString &path)
     if (lines.size() < kLines) {
         throw DataError(path, static_cast<int>(lines.size()) + 1,
                         QStringLiteral("the file ends here, but a high-score file has %1 lines: "
-                                       "five names, then five scores")
-                            .arg(kLines));
+                                       "five names, then five scores.")
+                                .arg(kLines)
+                            + kFreshTable);
     }
     HighScoreTable::Places places;
     for (int index = 0; index < kPlaces; ++index) {
@@ -65,7 +73,7 @@ HighScoreTable parseHighScores(const QByteArray &bytes, const QString &path)
         const std::optional<double> points = scoreValue(score);
         if (!points) {
             throw DataError(path, kPlaces + index + 1,
-                            QStringLiteral("the score %1 is not a number").arg(DataError::quote(score)));
+                            QStringLiteral("the score %1 is not a number.").arg(DataError::quote(score)) + kFreshTable);
         }
         places[index] = {lines[index], score, *points};
     }
@@ -104,8 +112,14 @@ HighScoreTable HighScoreFile::read() const
 
 std::optional<int> HighScoreFile::place(const QString &name, int score) const
 {
-    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
+    const QString folder = QFileInfo(path_).absolutePath();
+    if (!QDir().mkpath(folder))
         throw SaveError(path_, QStringLiteral("its folder cannot be created"));
+    // A folder that only its owner may write can still hold a table that
+    // everyone may: no lock file or new file can be made beside it, but the
+    // table itself can be written.
+    if (!QFileInfo(folder).isWritable() && QFileInfo(path_).isWritable())
+        return placeInPlace(name, score);
     QLockFile lock(path_ + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockTimeoutMs)) {
         throw SaveError(path_,
@@ -117,6 +131,35 @@ std::optional<int> HighScoreFile::place(const QString &name, int score) const
     const std::optional<int> place = table.place(name, score);
     if (place)
         write(table);
+    return place;
+}
+
+std::optional<int> HighScoreFile::placeInPlace(const QString &name, int score) const
+{
+    QFile file(path_);
+    // Unbuffered: after a failed write no stale bytes wait to be flushed
+    // over the old table as it is put back.
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        throw SaveError(path_, file.errorString());
+#ifdef Q_OS_UNIX
+    // Other copies saving in place wait for this lock, taken on the file
+    // itself; it goes with the file's closing.
+    if (::flock(file.handle(), LOCK_EX) != 0)
+        throw SaveError(path_, QStringLiteral("it cannot be locked"));
+#endif
+    const QByteArray before = file.readAll();
+    HighScoreTable table = parseHighScores(before, path_);
+    const std::optional<int> place = table.place(name, score);
+    if (!place)
+        return place;
+    const auto writeOver = [&file](const QByteArray &bytes) {
+        return file.seek(0) && file.write(bytes) == bytes.size() && file.resize(bytes.size());
+    };
+    if (!writeOver(formatHighScores(table, path_))) {
+        const QString reason = file.errorString();
+        writeOver(before); // as much of the old table as the disk takes back
+        throw SaveError(path_, reason);
+    }
     return place;
 }
 

@@ -38,10 +38,15 @@ public:
     // now, places the score and saves. Returns the place taken, or none when
     // the score no longer earns one (nothing is written then). Throws
     // SaveError when the lock cannot be had or the save fails (the file then
-    // stays as it was), DataError for a damaged file.
+    // stays as it was), DataError for a damaged file. Where the folder cannot
+    // be written but the file can, the file is locked and written over in
+    // place instead: not atomic, so a failed write can damage it.
     std::optional<int> place(const QString &name, int score) const;
 
 private:
+    // The same without a lock file or a new file beside the table, for a
+    // folder that cannot be written: the table is written over in place.
+    std::optional<int> placeInPlace(const QString &name, int score) const;
     void write(const HighScoreTable &table) const;
 
     QString path_;

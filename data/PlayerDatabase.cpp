@@ -11,27 +11,17 @@ const QString kEndMarker = QStringLiteral("<--END-->");
 const QString kHeaderMark = QStringLiteral("<------------------------"); // "<" and 24 hyphens
 constexpr qsizetype kOriginLength = 99;
 
-// Removes spaces (only spaces) at both ends.
-QString trimSpaces(const QString &text)
+// White space of any kind at either end is invisible in a file: it is
+// trimmed. Composed form, so an accented letter is one character to guess.
+QString cleaned(const QString &text)
 {
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text[first] == u' ')
-        ++first;
-    while (end > first && text[end - 1] == u' ')
-        --end;
-    return text.sliced(first, end - first);
+    return text.trimmed().normalized(QString::NormalizationForm_C);
 }
 
-// Composed form, so an accented letter is one character to guess.
-QString composed(const QString &text)
+bool hasUntypable(const QString &name)
 {
-    return trimSpaces(text).normalized(QString::NormalizationForm_C);
-}
-
-bool hasControlCharacter(const QString &line)
-{
-    return std::any_of(line.cbegin(), line.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    const std::u32string points = codePoints(name);
+    return std::any_of(points.cbegin(), points.cend(), isUntypable);
 }
 
 } // namespace
@@ -57,11 +47,11 @@ PlayerList parsePlayerDatabase(const QByteArray &bytes, const QString &path)
         if (line == kEndMarker)
             break;
         if (line.startsWith(kHeaderMark)) {
-            origin = composed(line.mid(kHeaderMark.size(), kOriginLength));
+            origin = cleaned(line.mid(kHeaderMark.size(), kOriginLength));
             continue;
         }
-        const QString name = composed(line);
-        if (hasControlCharacter(line)) {
+        const QString name = cleaned(line);
+        if (hasUntypable(name)) {
             throw DataError(
                 path, static_cast<int>(index + 1),
                 QStringLiteral("the name %1 holds a character nobody can type").arg(DataError::quote(name)));

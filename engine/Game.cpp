@@ -160,10 +160,15 @@ void Game::endGame()
     // The name box may have been open for minutes: the score is ranked again
     // against the file as it stands when it is saved.
     try {
-        if (!files_.highScores.place(lastName_, score_)) {
+        const std::optional<int> taken = files_.highScores.place(lastName_, score_);
+        if (!taken) {
             message(QStringLiteral("Other games took the high-score places meanwhile: %1 points no longer "
                                    "earn a place.")
                         .arg(score_));
+        } else if (*taken != *place) {
+            message(QStringLiteral("Other games placed scores meanwhile: %1 points took place number %2.")
+                        .arg(score_)
+                        .arg(*taken));
         }
     } catch (const SaveError &error) {
         // The old file is intact; the player plays on, but must know the

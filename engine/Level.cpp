@@ -1,19 +1,14 @@
 #include "engine/Level.h"
 
+#include <QTextBoundaryFinder>
+
 namespace {
 
-// A letter as it is compared: case does not count.
+// A letter as it is compared: case does not count, nor whether an accent
+// was typed apart from its letter.
 QString folded(const QString &letter)
 {
-    return letter.toLower();
-}
-
-QStringList lettersOf(const QString &name)
-{
-    QStringList letters;
-    for (const QChar c : name)
-        letters << QString(c);
-    return letters;
+    return letter.normalized(QString::NormalizationForm_C).toLower();
 }
 
 bool showsFromTheStart(const QString &letter)
@@ -22,6 +17,18 @@ bool showsFromTheStart(const QString &letter)
 }
 
 } // namespace
+
+QStringList Level::lettersOf(const QString &text)
+{
+    QStringList letters;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    qsizetype start = 0;
+    for (qsizetype end = graphemes.toNextBoundary(); end != -1; end = graphemes.toNextBoundary()) {
+        letters << text.sliced(start, end - start);
+        start = end;
+    }
+    return letters;
+}
 
 Level::Level(Player player)
     : player_(std::move(player))

@@ -28,6 +28,10 @@ public:
     const QStringList &triedLetters() const { return tried_; }
     bool isComplete() const { return shown_ == letters_; }
 
+    // A text's letters as the player sees them: each a character with any
+    // accents on it, however many code units it takes.
+    static QStringList lettersOf(const QString &text);
+
     // Whether the letter was tried before in this level, in either case.
     bool wasTried(const QString &letter) const;
     // Reveals every occurrence of the letter, in the name's own case.

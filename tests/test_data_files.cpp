@@ -7,6 +7,9 @@
 #include "data/DataError.h"
 #include "data/TextFile.h"
 
+#include <filesystem>
+#include <sys/wait.h>
+
 namespace {
 
 const QByteArray kHeader = "<------------------------";
@@ -68,12 +71,25 @@ TEST_F(DataFilesTest, DamagedFilesAreErrorsNamingTheFileAndLine)
 {
     EXPECT_THAT(errorOf([] { names("// only a comment\r\n<--END-->\r\n"); }),
                 testing::HasSubstr("data.txt: holds no player names"));
-    EXPECT_THAT(errorOf([] { names("Pele\t\r\nGood\r\n"); }),
-                testing::HasSubstr("data.txt, line 1: the name \"Pele\\u0009\" holds a character nobody can type"));
+    // White space at the ends is invisible and trimmed; inside, a character
+    // nobody can type would make a name nobody can finish.
+    EXPECT_EQ(names("\u00A0Pel\u00E9\t\n<------------------------\tLand\u3000\nM\u00FCller "),
+              "Pel\u00E9@|M\u00FCller@Land");
+    for (const char *inside : {"\t", "\u00AD", "\u200B", "\uE000", "\u2028", "\U000E0001"})
+        EXPECT_THAT(
+            errorOf([&] { names(QByteArray("Good\nPe") + inside + "le\n"); }),
+            testing::HasSubstr(QStringLiteral("line 2: the name \"Pe\\u%1le\" holds a character nobody can type")
+                                   .arg(QString::fromUtf8(inside).toUcs4()[0], 4, 16, QLatin1Char('0'))
+                                   .toStdString()));
+    EXPECT_THAT(errorOf([] { names("Pe\xADl\xE9\r\n"); }), testing::HasSubstr("\"Pe\\u00adl\u00E9\""))
+        << "a soft hyphen from a Windows-1252 file";
     EXPECT_THAT(errorOf([&] { readPlayerDatabase(path("none/data.txt")); }),
                 testing::HasSubstr(path("none/data.txt").toStdString() + ": cannot be opened"));
 
-    EXPECT_THAT(scoresError("5\n4\n3\n2"), testing::HasSubstr("hs, line 10: the file ends here"));
+    EXPECT_THAT(scoresError("5\n4\n3\n2"),
+                testing::EndsWith("hs, line 10: the file ends here, but a high-score file has 10 lines: five names, "
+                                  "then five scores. To start a fresh table, move this file away or delete it: the "
+                                  "game makes a new one at the next placement."));
     for (const char *notANumber : {"lots", "", "inf", "-nan", "1e999", "0x10", "1,5", "e5", "1e", "+-1"})
         EXPECT_THAT(scoresError(QString("5\n4\n%1\n2\n1").arg(notANumber)),
                     testing::HasSubstr(std::string("hs, line 8: the score \"") + notANumber + "\" is not a number"));
@@ -109,6 +125,34 @@ TEST_F(DataFilesTest, AHighScoreTableRoundTripsExactlyAndAFailedSaveKeepsTheOldF
     EXPECT_EQ(QDir(this->path("database")).entryList(QDir::Files), QStringList({"hscores.txt"}))
         << "no temporary or lock file left";
     EXPECT_EQ(lines().toUtf8(), QByteArray(file).replace("\r\n", "|"));
+}
+
+TEST_F(DataFilesTest, AWritableTableInAFolderNobodyMayWriteIsWrittenOverInPlace)
+{
+    writeScores("Ann Ben Cy Di Ed", "40 30 20 10 5");
+    const QString file = path("database/hscores.txt");
+    const auto mode = [](const QString &path, int bits) {
+        std::filesystem::permissions(path.toStdString(), static_cast<std::filesystem::perms>(bits));
+    };
+    mode(file, 0666);
+    mode(path("database"), 0555);
+    mode(dir.path(), 0755);
+    // Played by someone else than the folder's owner (root may write anywhere).
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::getuid() == 0 && ::setuid(65534) != 0)
+            ::_exit(2);
+        const std::optional<int> place = HighScoreFile(file).place("Zed", 25);
+        std::string error;
+        onAFullDisk(100, [&] { error = errorOf([&] { HighScoreFile(file).place(QString(500, u'x'), 50); }); });
+        ::_exit(place == 3 && error.find("could not be saved") != std::string::npos ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    mode(path("database"), 0755);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(lines(), "Ann|Ben|Zed|Cy|Di|40|30|25|20|10|") << "a failed write puts the old table back";
+    EXPECT_EQ(QDir(path("database")).entryList(QDir::Files), QStringList({"hscores.txt"}));
 }
 
 TEST_F(DataFilesTest, APortableFolderKeepsBothFilesAndAnInstallKeepsEachPlayersOwnTable)

@@ -68,6 +68,22 @@ TEST_F(RulesTest, TheAnnaStoryScoresNewLettersOnceAndChargesForRepeats)
     EXPECT_EQ(game.view.results, std::vector<GuessResult>({Found, AlreadyTried, Found}));
 }
 
+TEST_F(RulesTest, ALetterIsWhatThePlayerSeesAsOneEvenBeyondTheBasicPlane)
+{
+    // A mathematical letter, a Deseret capital whose small form is U+10428,
+    // and an accent the player types after its letter.
+    writePlayers({"Testland:\u00C9\U0001D49C\U00010400 b"});
+    Session game(files());
+    game.start();
+    EXPECT_EQ(game.view.maskedName, "... .");
+    game.guess("\U0001D49C", "\U00010428", "e\u0301");
+    EXPECT_EQ(game.view.seen(),
+              "\u00C9\U0001D49C\U00010400 . [\U0001D49C \U00010428 e\u0301] lives 10 score 3 time "
+              "100, box new");
+    game.guess("B");
+    EXPECT_EQ(boxes(game.view).section(u'|', 1), "Congratulations!!!:\u00C9\U0001D49C\U00010400 b:ticking");
+}
+
 TEST_F(RulesTest, ALongGameShortensTheLevelsAndKeepsItsCountsWithinTheirLimits)
 {
     writePlayers();
@@ -220,6 +236,13 @@ TEST_F(GameOverTest, TwoCopiesAtOnceKeepBothPlacements)
     game.view.whileBoxIsOpen = [&](const FakeView::Box &box) { box.asksName ? other.finishWith(25, "Bob") : void(); };
     game.finishWith(35, "Alice");
     EXPECT_EQ(lines(), "Ann|Alice|Ben|Cy|Bob|40|35|30|30|25|");
+
+    // Meanwhile another game took a better place than this score: it is
+    // told the place it really took.
+    game.view.whileBoxIsOpen = [&](const FakeView::Box &box) { box.asksName ? other.finishWith(40, "Cat") : void(); };
+    game.finishWith(34, "Dan");
+    EXPECT_EQ(game.view.boxes.back().text, "Other games placed scores meanwhile: 34 points took place number 4.");
+    EXPECT_EQ(lines(), "Ann|Cat|Alice|Dan|Ben|40|40|35|34|30|");
 
     // Meanwhile other games filled the places this score needed.
     game.view.whileBoxIsOpen

@@ -1,7 +1,8 @@
 #include "ui/OneLetterValidator.h"
 
+#include "engine/Level.h"
+
 QValidator::State OneLetterValidator::validate(QString &input, int & /*position*/) const
 {
-    const bool pair = input.size() == 2 && input[0].isHighSurrogate() && input[1].isLowSurrogate();
-    return input.size() <= 1 || pair ? Acceptable : Invalid;
+    return Level::lettersOf(input).size() <= 1 ? Acceptable : Invalid;
 }

@@ -2,9 +2,9 @@
 
 #include <QValidator>
 
-// Lets the letter box hold one character at most. A character outside the
-// Basic Multilingual Plane takes two UTF-16 units, so a length limit of 1
-// would keep only the first half of it.
+// Lets the letter box hold one letter at most, as the player sees it: a
+// length limit of 1 would keep half of a letter outside the Basic
+// Multilingual Plane, and no accent typed after its letter.
 class OneLetterValidator : public QValidator {
 public:
     using QValidator::QValidator;
