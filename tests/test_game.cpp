@@ -232,9 +232,16 @@ TEST_F(GameOverTest, TwoCopiesAtOnceKeepBothPlacements)
     Session game(files());
     Session other(files());
 
-    // Both name boxes are open; the other copy saves first.
-    game.view.whileBoxIsOpen = [&](const FakeView::Box &box) { box.asksName ? other.finishWith(25, "Bob") : void(); };
+    // The other copy places a score while this game is played: the game over
+    // ranks against the file as it stands, and shows it behind the name box.
+    bool otherPlays = true;
+    QString behindTheNameBox;
+    game.view.whileBoxIsOpen = [&](const FakeView::Box &box) {
+        std::exchange(otherPlays, false) ? other.finishWith(25, "Bob") : void();
+        behindTheNameBox = box.asksName ? game.view.table.join(u' ') : behindTheNameBox;
+    };
     game.finishWith(35, "Alice");
+    EXPECT_EQ(behindTheNameBox, "Ann|40 Ben|30 Cy|30 Bob|25 Di|20");
     EXPECT_EQ(lines(), "Ann|Alice|Ben|Cy|Bob|40|35|30|30|25|");
 
     // Meanwhile another game took a better place than this score: it is

@@ -90,6 +90,7 @@ TEST_F(WindowTest, LooksAsDesignedFromTheStartToTheTimeUp)
     EXPECT_EQ(window->windowTitle() + (window->minimumSize() == window->maximumSize() ? " fixed" : ""),
               "Nomilo v1.05  [03-06-27] fixed");
     EXPECT_LE((window->geometry().center() - window->screen()->availableGeometry().center()).manhattanLength(), 8);
+    EXPECT_EQ(window->windowIcon().availableSizes(), QList<QSize>({{32, 32}, {48, 48}, {64, 64}})) << "the trophy";
     expectLooksLike("start");
     typeAndEnter("a");
     key(QEvent::KeyPress, Qt::Key_A, "A");

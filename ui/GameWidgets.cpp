@@ -66,7 +66,6 @@ QLabel *makeLabel(QWidget *window, const char *name, QRect geometry, const QStri
     label->setText(text);
     label->setWordWrap(true);
     label->setAlignment(look.alignment);
-    label->setFocusPolicy(Qt::NoFocus);
     QPalette palette = label->palette();
     if (look.background) {
         palette.setColor(QPalette::Window, QColor(*look.background));

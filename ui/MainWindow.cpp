@@ -100,7 +100,6 @@ void MainWindow::play(Move move)
     try {
         move();
     } catch (const std::exception &error) {
-        widgets_.clock->stop();
         QMessageBox box(QMessageBox::Critical, orApplicationName({}),
                         QStringLiteral("Nomilo cannot go on.\n\n%1").arg(QString::fromUtf8(error.what())),
                         QMessageBox::Ok, this);
