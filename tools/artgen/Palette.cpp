@@ -106,6 +106,9 @@ QImage quantizeDithered(const QImage &source)
     const Colours pixels = pixelsOf(source);
     const Colours palette = buildPalette(pixels, 256);
     QImage out(source.size(), QImage::Format_Indexed8);
+    // Each row of 550 one-byte pixels is stored in 552 bytes: the two spare
+    // ones would otherwise keep whatever the memory held, and go to the file.
+    out.fill(0);
     out.setColorTable(colourTable(palette));
     const int w = source.width();
     const std::size_t rowLength = std::size_t(w) + 2;
