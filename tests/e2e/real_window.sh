@@ -7,14 +7,18 @@
 #   closing the window through the window manager (which writes nothing);
 # - installed with `cmake --install` and run by a new user: a placement, its
 #   name box cancelled with Escape, creates the user's own table, and the
-#   prefix keeps its files byte for byte.
+#   prefix keeps its files byte for byte; the window's X11 class, and its
+#   Wayland app id under a headless weston, are those the installed desktop
+#   entry names.
+# Before that, the command line is answered with no display at all.
 # Run under xvfb-run:
-#   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/real_window.sh build /tmp/work
+#   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/real_window.sh build /tmp/work "Nomilo 1.05"
 set -euo pipefail
 build=$1
 work=$2
-pid= wm=
-trap 'kill -9 $pid $wm 2>/dev/null || true' EXIT
+version=$3
+pid= wm= weston=
+trap 'kill -9 $pid $wm $weston 2>/dev/null || true' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # The id of the visible window with this exact title, waiting for it.
 window_named() { xdotool search --sync --onlyvisible --name "^$1\$" | tail -1; }
@@ -28,9 +32,20 @@ ended() {
 }
 expect_scores() { printf "$1" | cmp -s - "$2" || fail "high-score file $3: $(od -c "$2" 2>&1)"; }
 
-# A program folder of its own, with the files the reference pictures show.
 rm -rf "$work"
-mkdir -p "$work/portable/database" "$work/home"
+mkdir -p "$work/portable/database" "$work/home" "$work/runtime"
+# Its status, and the first lines of its standard output and error.
+answer() {
+    local status=0
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$build/nomilo" "$@" >"$work/out" 2>"$work/err" || status=$?
+    echo "$status|$(head -1 "$work/out")|$(head -1 "$work/err")"
+}
+[[ $(answer --help) == "0|Usage: $build/nomilo [options]|" ]] || fail "--help: $(answer --help)"
+[[ $(answer --version) == "0|$version|" ]] || fail "--version: $(answer --version)"
+# Qt's own option is left to Qt; the unknown one is named.
+[[ $(answer -platform offscreen --bogus) == "2||nomilo: Unknown option 'bogus'." ]] || fail "$(answer --bogus)"
+
+# A program folder of its own, with the files the reference pictures show.
 cp "$build/nomilo" "$work/portable/"
 scores=$work/portable/database/hscores.txt
 printf '<------------------------Testland\r\nAnna\r\n<--END-->\r\n' > "$work/portable/database/data.txt"
@@ -83,9 +98,12 @@ prefix=$work/usr
 printf 'Ann\r\nBen\r\nCy\r\nDi\r\nEd\r\n9\r\n8\r\n7\r\n6\r\n-1\r\n' > "$prefix/share/nomilo/hscores.txt"
 snapshot() { (cd "$prefix" && find . -printf '%M %p\n' | sort && find . -type f -exec sha256sum {} + | sort -k2); }
 snapshot > "$work/installed.txt"
-HOME=$work/home env -u XDG_DATA_HOME "$prefix/bin/nomilo" &
-pid=$!
+installed() { HOME=$work/home env -u XDG_DATA_HOME "$prefix/bin/nomilo" "$@" & pid=$!; }
+installed
 main=$(main_window)
+entry=$(echo "$prefix"/share/applications/*.desktop)
+class=$(xprop -id "$main" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = ".*", "\(.*\)"$/\1/p')
+[[ -n $class && $class == "$(sed -n 's/^StartupWMClass=//p' "$entry")" ]] || fail "window class '$class' for $entry"
 lose_lives 10 7
 press_in "$(window_named Nomilo)" Escape
 kill -0 "$pid" || fail "the Escape that cancelled the name box ended the program"
@@ -94,4 +112,15 @@ ended Escape
 expect_scores "Ann\\r\\nBen\\r\\nCy\\r\\nDi\\r\\nI'm Stupid\\r\\n9\\r\\n8\\r\\n7\\r\\n6\\r\\n0\\r\\n" "$work/home/.local/share/nomilo/hscores.txt" "of the user"
 [[ $(ls -A "$work/home/.local/share/nomilo") == hscores.txt ]] || fail "the user's folder holds more"
 snapshot | diff "$work/installed.txt" - || fail "the prefix changed"
-echo "real window: played by keyboard, held Escape, closed by the window manager; installed, a new user's own table"
+
+export XDG_RUNTIME_DIR=$work/runtime
+chmod 700 "$XDG_RUNTIME_DIR"
+weston --backend=headless-backend.so --shell=kiosk-shell.so --socket=wayland-test --idle-time=0 >"$work/weston.log" 2>&1 &
+weston=$!
+timeout 10 sh -c "until [ -S '$XDG_RUNTIME_DIR/wayland-test' ]; do sleep 0.1; done" || fail "weston: $(cat "$work/weston.log")"
+WAYLAND_DISPLAY=wayland-test WAYLAND_DEBUG=1 installed -platform wayland 2>"$work/wayland.log"
+timeout 20 sh -c "until grep -q 'set_app_id(' '$work/wayland.log'; do sleep 0.1; done" || fail "no app id on Wayland"
+[[ $(grep -o 'set_app_id(".*")' "$work/wayland.log") == "set_app_id(\"$(basename "$entry" .desktop)\")" ]] ||
+    fail "$(grep -o 'set_app_id(.*)' "$work/wayland.log") for $entry"
+echo "real window: the command line without a display; played by keyboard, held Escape, closed by the window" \
+    "manager; installed, a new user's own table, the window known by its desktop entry on X11 and Wayland"
