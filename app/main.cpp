@@ -1,6 +1,7 @@
 #include "Release.h"
 #include "data/DataFiles.h"
 #include "engine/RandomSource.h"
+#include "ui/AccessibleRoles.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -91,6 +92,7 @@ int main(int argc, char *argv[])
         return *status;
 
     QApplication app(argc, argv);
+    installAccessibleRoles();
     ClockRandom random;
     MainWindow window(locateDataFiles(QCoreApplication::applicationDirPath()), random);
     QObject::connect(&window, &MainWindow::ended, &app, [](int status) { QCoreApplication::exit(status); });

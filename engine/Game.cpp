@@ -54,7 +54,7 @@ void Game::start()
 void Game::startLevel()
 {
     level_ = Level(players_.at(static_cast<std::size_t>(random_.pick(static_cast<int>(players_.size())))));
-    view_.showLevel(level_);
+    view_.showLevel(level_, levelSeconds_, {lives_, score_});
     secondsLeft_ = levelSeconds_;
     // The clock keeps the look of its last tick until its next one.
     view_.showClock(secondsLeft_, clockWarning_);
@@ -88,7 +88,7 @@ void Game::guess(const QString &letter)
         view_.focusLetterBox();
         return;
     }
-    view_.showGuess(result, level_);
+    view_.showGuess(result, level_, {lives_, score_});
     view_.clearLetterBox();
     view_.focusLetterBox();
     if (level_.isComplete())
@@ -100,12 +100,15 @@ void Game::tick()
     if (waiting_)
         return;
     --secondsLeft_;
-    clockWarning_ = secondsLeft_ > kLastSeconds ? ClockWarning::None : ClockWarning::LastSeconds;
+    const ClockWarning before
+        = std::exchange(clockWarning_, secondsLeft_ > kLastSeconds ? ClockWarning::None : ClockWarning::LastSeconds);
     if (secondsLeft_ < 1) {
         secondsLeft_ = 0;
         clockWarning_ = ClockWarning::TimeUp;
     }
     view_.showClock(secondsLeft_, clockWarning_);
+    if (clockWarning_ != before && clockWarning_ != ClockWarning::None)
+        view_.warnOfClock(clockWarning_, secondsLeft_);
     if (clockWarning_ == ClockWarning::TimeUp && !loseLife()) {
         endGame();
         start();
@@ -119,12 +122,12 @@ void Game::finishLevel()
         view_.pause(kFinishedNameMs);
     }
     message(level_.name(), QStringLiteral("Congratulations!!!"));
-    levelSeconds_ = std::max(levelSeconds_ - kSecondsCutPerLevel, kShortestLevelSeconds);
-    startLevel();
-    // The reward comes once the next level shows.
+    // The reward comes with the next level, after the box.
     addPoints(kLevelBonusPoints);
     lives_ += kLevelBonusLives;
     view_.showLives(lives_);
+    levelSeconds_ = std::max(levelSeconds_ - kSecondsCutPerLevel, kShortestLevelSeconds);
+    startLevel();
 }
 
 void Game::addPoints(int points)

@@ -9,6 +9,12 @@
 // seconds), or up (a life lost every second until the name is finished).
 enum class ClockWarning { None, LastSeconds, TimeUp };
 
+// The player's counts, told with each report a screen reader speaks.
+struct Standing {
+    int lives = 0;
+    int score = 0;
+};
+
 // What the game shows and asks, in its own terms. The main window shows it
 // with widgets; the tests record it. The game calls; nothing is read back.
 class GameView {
@@ -19,13 +25,18 @@ public:
     virtual ~GameView() = default;
 
     virtual void showHighScores(const HighScoreTable &table) = 0;
-    // A new level: its masked name, its origin, no letters tried yet.
-    virtual void showLevel(const Level &level) = 0;
-    // The level after a guess: its masked name and the letters tried.
-    virtual void showGuess(GuessResult result, const Level &level) = 0;
+    // A new level: its masked name, its origin, no letters tried yet, and
+    // the seconds it gives.
+    virtual void showLevel(const Level &level, int seconds, Standing standing) = 0;
+    // The level after a guess (the last letter tried): its masked name and
+    // the letters tried.
+    virtual void showGuess(GuessResult result, const Level &level, Standing standing) = 0;
     virtual void showLives(int lives) = 0;
     virtual void showScore(int score) = 0;
     virtual void showClock(int secondsLeft, ClockWarning warning) = 0;
+    // The clock has just begun to warn (the last seconds, or the time up):
+    // said once, not every second.
+    virtual void warnOfClock(ClockWarning warning, int secondsLeft) = 0;
     // Starts the ticks, or restarts their period.
     virtual void startClock() = 0;
     virtual void stopClock() = 0;

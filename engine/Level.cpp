@@ -38,6 +38,14 @@ Level::Level(Player player)
         shown_ << (showsFromTheStart(letter) ? letter : QStringLiteral("."));
 }
 
+int Level::hiddenCount() const
+{
+    int hidden = 0;
+    for (qsizetype index = 0; index < letters_.size(); ++index)
+        hidden += shown_[index] == letters_[index] ? 0 : 1;
+    return hidden;
+}
+
 bool Level::wasTried(const QString &letter) const
 {
     return !letter.isEmpty() && remembered_.contains(folded(letter));

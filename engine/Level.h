@@ -23,7 +23,10 @@ public:
     const QString &origin() const { return player_.origin; }
     // The name with every letter not yet found shown as "."; spaces, hyphens
     // and apostrophes show from the start.
-    QString maskedName() const { return shown_.join(QString()); }
+    QString maskedName() const { return maskedLetters().join(QString()); }
+    const QStringList &maskedLetters() const { return shown_; }
+    // How many letters are still to be found.
+    int hiddenCount() const;
     // Every guess of the level in order, as typed.
     const QStringList &triedLetters() const { return tried_; }
     bool isComplete() const { return shown_ == letters_; }

@@ -26,12 +26,14 @@ public:
     };
     Game *game = nullptr;
     QString maskedName, origin, letterBox, answer; // answer: typed into the next name box
-    QStringList tried, table;
+    QStringList tried, table, warnings;            // warnings: "5 running out" and the like, as said
+    static constexpr const char *clock[] = {"", " running out", " up"};
     int lives = Game::kStartingLives, score = 0, secondsLeft = Game::kFirstLevelSeconds, focusCount = 0;
     ClockWarning warning = ClockWarning::None;
     std::optional<bool> letterTried; // none until the box's text first changes
     bool clockRunning = false;
     std::vector<GuessResult> results;
+    Standing standing; // as told with the last level or guess
     std::vector<Box> boxes;
     std::function<void(const Box &)> whileBoxIsOpen; // runs inside every box and pause
 
@@ -41,21 +43,27 @@ public:
         for (const HighScore &place : table.places())
             this->table << place.name + u'|' + place.scoreText;
     }
-    void showLevel(const Level &level) override
+    void showLevel(const Level &level, int /*seconds*/, Standing told) override
     {
         maskedName = level.maskedName();
         origin = level.origin();
         tried.clear();
+        standing = told;
     }
-    void showGuess(GuessResult result, const Level &level) override
+    void showGuess(GuessResult result, const Level &level, Standing told) override
     {
         results.push_back(result);
         maskedName = level.maskedName();
         tried = level.triedLetters();
+        standing = told;
     }
     void showLives(int value) override { lives = value; }
     void showScore(int value) override { score = value; }
     void showClock(int seconds, ClockWarning look) override { secondsLeft = seconds, warning = look; }
+    void warnOfClock(ClockWarning look, int seconds) override
+    {
+        warnings << QString::number(seconds) + clock[int(look)];
+    }
     void startClock() override { clockRunning = true; }
     void stopClock() override { clockRunning = false; }
     void showLetterTried(bool value) override { letterTried = value; }
@@ -80,7 +88,6 @@ public:
     // What the player sees at a glance.
     QString seen() const
     {
-        const char *clock[] = {"", " running out", " up"};
         return QStringLiteral("%1 [%2] lives %3 score %4 time %5%6, box %7")
             .arg(maskedName, tried.join(u' '))
             .arg(lives)

@@ -64,6 +64,8 @@ TEST_F(RulesTest, TheAnnaStoryScoresNewLettersOnceAndChargesForRepeats)
         << "the full name shows through the pause and the box; the reward comes after";
     EXPECT_EQ(boxes(game.view), "pause:250:ticking|Congratulations!!!:Anna:ticking");
     EXPECT_EQ(game.view.seen(), ".... [] lives 11 score 4 time 95, box new");
+    EXPECT_EQ(std::pair(game.view.standing.lives, game.view.standing.score), std::pair(11, 4))
+        << "the next level is reported with the reward";
     using enum GuessResult;
     EXPECT_EQ(game.view.results, std::vector<GuessResult>({Found, AlreadyTried, Found}));
 }
@@ -125,6 +127,7 @@ TEST_F(RulesTest, TheClockCountsDownWarnsAndThenTakesALifeEverySecond)
               "time 99, box untouched|time 6, box untouched|time 5 running out, box untouched|"
               "time 1 running out, box untouched|time 0 up, box untouched|time 0 up, box untouched");
     EXPECT_EQ(game.view.lives, 6);
+    EXPECT_EQ(game.view.warnings, QStringList({"5 running out", "0 up"})) << "said once each, not every second";
 
     game.guess("a", "l");
     EXPECT_EQ(game.view.seen(), ".. [] lives 8 score 4 time 95 up, box new") << "the new time on the old look";

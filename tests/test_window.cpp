@@ -4,6 +4,7 @@
 
 #include "GameFixture.h"
 #include "Release.h"
+#include "ui/AccessibleRoles.h"
 #include "ui/MainWindow.h"
 
 #include <QtWidgets>
@@ -127,11 +128,14 @@ TEST_F(WindowTest, KeysWorkAsThePlayerMeansThem)
     window->hide();
     window->show();
     QCoreApplication::processEvents();
-    EXPECT_EQ(w().lives->text() + w().letterBox->accessibleName() + w().lives->accessibleDescription()
-                  + w().score->accessibleDescription() + w().secondsLeft->accessibleDescription()
-                  + QString::number(w().origin->textFormat()),
-              "7LetterLivesScoreSeconds left0")
-        << "shown again, no new game; the names a screen reader gives; plain text (0), never markup";
+    const auto role = [](QObject *object) { return QAccessible::queryAccessibleInterface(object)->role(); };
+    EXPECT_EQ(QStringList({w().lives->text(), w().letterBox->accessibleName(), w().lives->accessibleName(),
+                           w().highScoreNames[0]->accessibleName(), w().highScorePoints[0]->accessibleName(),
+                           QString::number(w().origin->textFormat())}),
+              QStringList({"7", "Letter", "7 lives", "place 1, Ann", "40 points", "0"}))
+        << "shown again, no new game; the names a screen reader reads; plain text (0), never markup";
+    EXPECT_EQ(std::pair(role(window.get()), role(w().letterBoxFrame)),
+              std::pair(QAccessible::Window, QAccessible::Grouping));
 
     // An Escape released just before a box opens is forgotten.
     inNextBox<QMessageBox>([](QMessageBox *box) {
@@ -210,6 +214,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(release::kName); // as the program does
+    installAccessibleRoles();
     // A steady text cursor, so every picture of the letter box is the same.
     QApplication::setCursorFlashTime(0);
     ::testing::InitGoogleTest(&argc, argv);

@@ -7,7 +7,8 @@ set -euo pipefail
 
 play=(cmake g++ make qt6-base-dev fonts-liberation)
 test=(libgtest-dev libgmock-dev xvfb xauth xdotool imagemagick openbox clang libclang-rt-14-dev clang-format clang-tidy
-      dpkg-dev file lintian desktop-file-utils appstream man-db x11-utils weston qt6-wayland)
+      dpkg-dev file lintian desktop-file-utils appstream man-db x11-utils weston qt6-wayland
+      dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0)
 bench=(libbenchmark-dev libxcb-damage0-dev pkg-config xvfb xauth bc valgrind)
 
 wanted=("${play[@]}")

@@ -1,6 +1,7 @@
 #include "ui/GameWidgets.h"
 
 #include "engine/Game.h"
+#include "ui/AccessibleRoles.h"
 #include "ui/Colours.h"
 #include "ui/Fonts.h"
 #include "ui/OneLetterValidator.h"
@@ -105,7 +106,7 @@ GameWidgets createGameWidgets(QWidget *window)
 
     // The letter box's flat frame and colour belong to a frame around it:
     // the box itself draws only the letter, on no background of its own.
-    w.letterBoxFrame = new QFrame(window);
+    w.letterBoxFrame = new LetterBoxFrame(window);
     w.letterBoxFrame->setGeometry(8, 136, 81, 19);
     w.letterBoxFrame->setFrameStyle(QFrame::Box | QFrame::Plain);
     w.letterBoxFrame->setAutoFillBackground(true);
@@ -148,9 +149,6 @@ GameWidgets createGameWidgets(QWidget *window)
 
     for (QLabel *counter : {w.lives, w.score, w.secondsLeft})
         counter->setFont(fonts::counter());
-    w.lives->setAccessibleDescription(QStringLiteral("Lives"));
-    w.score->setAccessibleDescription(QStringLiteral("Score"));
-    w.secondsLeft->setAccessibleDescription(QStringLiteral("Seconds left"));
 
     QWidget::setTabOrder(w.letterBox, w.guessButton);
 

@@ -3,6 +3,8 @@
 #include "Release.h"
 #include "ui/Colours.h"
 #include "ui/Pictures.h"
+#include "ui/ScreenReader.h"
+#include "ui/Spoken.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -64,6 +66,7 @@ MainWindow::MainWindow(DataFiles files, RandomSource &random, QWidget *parent)
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , widgets_(createGameWidgets(this))
+    , screenReader_(new ScreenReader(this))
     , game_(*this, random, std::move(files))
 {
     setObjectName(QStringLiteral("mainWindow"));
@@ -176,41 +179,58 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 void MainWindow::showHighScores(const HighScoreTable &table)
 {
     for (std::size_t index = 0; index < table.places().size(); ++index) {
-        widgets_.highScoreNames.at(index)->setText(table.places()[index].name);
-        widgets_.highScorePoints.at(index)->setText(table.places()[index].scoreText);
+        const HighScore &place = table.places()[index];
+        widgets_.highScoreNames.at(index)->setText(place.name);
+        widgets_.highScorePoints.at(index)->setText(place.scoreText);
+        // Read out as a table: "place 1, Ann", "40 points".
+        widgets_.highScoreNames.at(index)->setAccessibleName(
+            QStringLiteral("place %1, %2").arg(index + 1).arg(place.name));
+        widgets_.highScorePoints.at(index)->setAccessibleName(place.scoreText + QStringLiteral(" points"));
     }
 }
 
-void MainWindow::showLevel(const Level &level)
+void MainWindow::showLevel(const Level &level, int seconds, Standing standing)
 {
     widgets_.maskedName->setText(level.maskedName());
+    widgets_.maskedName->setAccessibleDescription(spoken::maskedName(level));
     widgets_.origin->setText(QStringLiteral("This player is from ") + level.origin());
     widgets_.triedLetters->clear();
+    screenReader_->say(spoken::level(level, seconds, standing));
 }
 
-void MainWindow::showGuess(GuessResult /*result*/, const Level &level)
+void MainWindow::showGuess(GuessResult result, const Level &level, Standing standing)
 {
     QString tried;
     for (const QString &letter : level.triedLetters())
         tried += letter + u',';
     widgets_.triedLetters->setText(tried);
     widgets_.maskedName->setText(level.maskedName());
+    widgets_.maskedName->setAccessibleDescription(spoken::maskedName(level));
+    screenReader_->say(spoken::guess(result, level, standing));
 }
 
 void MainWindow::showLives(int lives)
 {
     widgets_.lives->setText(QString::number(lives));
+    widgets_.lives->setAccessibleName(QStringLiteral("%1 lives").arg(lives));
 }
 
 void MainWindow::showScore(int score)
 {
     widgets_.score->setText(QString::number(score));
+    widgets_.score->setAccessibleName(QStringLiteral("score %1").arg(score));
 }
 
 void MainWindow::showClock(int secondsLeft, ClockWarning warning)
 {
     widgets_.secondsLeft->setText(QString::number(secondsLeft));
+    widgets_.secondsLeft->setAccessibleName(QStringLiteral("%1 seconds left").arg(secondsLeft));
     setBackground(widgets_.secondsLeft, clockColour(warning));
+}
+
+void MainWindow::warnOfClock(ClockWarning warning, int secondsLeft)
+{
+    screenReader_->say(spoken::clockWarning(secondsLeft, warning));
 }
 
 void MainWindow::startClock()

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QDialog;
+class ScreenReader;
 
 // The main window: shows the game and passes the player's keys and clicks,
 // and the clock's ticks, on to it.
@@ -24,11 +25,12 @@ public:
 
     // GameView
     void showHighScores(const HighScoreTable &table) override;
-    void showLevel(const Level &level) override;
-    void showGuess(GuessResult result, const Level &level) override;
+    void showLevel(const Level &level, int seconds, Standing standing) override;
+    void showGuess(GuessResult result, const Level &level, Standing standing) override;
     void showLives(int lives) override;
     void showScore(int score) override;
     void showClock(int secondsLeft, ClockWarning warning) override;
+    void warnOfClock(ClockWarning warning, int secondsLeft) override;
     void startClock() override;
     void stopClock() override;
     void showLetterTried(bool tried) override;
@@ -59,6 +61,7 @@ private:
     int execModal(QDialog &box);
 
     GameWidgets widgets_;
+    ScreenReader *screenReader_;
     Game game_;
     bool started_ = false;
     bool ended_ = false;

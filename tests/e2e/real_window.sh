@@ -9,7 +9,9 @@
 #   name box cancelled with Escape, creates the user's own table, and the
 #   prefix keeps its files byte for byte; the window's X11 class, and its
 #   Wayland app id under a headless weston, are those the installed desktop
-#   entry names.
+#   entry names;
+# - from the build folder's copy again, on a private accessibility bus: what a
+#   screen reader is told (screen_reader.py).
 # Before that, the command line is answered with no display at all.
 # Run under xvfb-run:
 #   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/real_window.sh build /tmp/work "Nomilo 1.05"
@@ -122,5 +124,11 @@ WAYLAND_DISPLAY=wayland-test WAYLAND_DEBUG=1 installed -platform wayland 2>"$wor
 timeout 20 sh -c "until grep -q 'set_app_id(' '$work/wayland.log'; do sleep 0.1; done" || fail "no app id on Wayland"
 [[ $(grep -o 'set_app_id(".*")' "$work/wayland.log") == "set_app_id(\"$(basename "$entry" .desktop)\")" ]] ||
     fail "$(grep -o 'set_app_id(.*)' "$work/wayland.log") for $entry"
+kill "$pid"
+
+# As a screen reader meets it, on an accessibility bus of its own.
+dbus-run-session -- "$(dirname "$0")/screen_reader.py" "$work/portable/nomilo" 2>"$work/screen_reader.log" ||
+    fail "with a screen reader (its log: $work/screen_reader.log)"
 echo "real window: the command line without a display; played by keyboard, held Escape, closed by the window" \
-    "manager; installed, a new user's own table, the window known by its desktop entry on X11 and Wayland"
+    "manager; installed, a new user's own table, the window known by its desktop entry on X11 and Wayland;" \
+    "a level as a screen reader tells it"

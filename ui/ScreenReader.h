@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QAccessible>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+class QWidget;
+
+// Has a screen reader speak short reports, without moving the focus: each
+// is told as a new description of the widget with the focus, which screen
+// readers speak. Qt 6.4 has no call for it (and sends its own description
+// changes without their text), so the change is sent as the accessibility
+// bus (AT-SPI) carries it, on Qt's own connection to that bus.
+class ScreenReader : public QObject, public QAccessible::ActivationObserver {
+    Q_OBJECT
+
+public:
+    explicit ScreenReader(QWidget *window);
+    ~ScreenReader() override;
+
+    // Spoken once the window is active again and the screen reader has
+    // caught up with its focus; until then, kept.
+    void say(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void accessibilityActiveChanged(bool active) override;
+    void sayWhatWaits();
+
+    QWidget *window_;
+    QStringList waiting_;
+    bool missedTheFocus_ = false;
+    // After the window is activated, screen readers first announce it and
+    // its focused widget; a report sent sooner is dropped.
+    QTimer settling_;
+};

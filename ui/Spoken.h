@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/GameView.h"
+
+#include <QString>
+
+// What a screen reader says of the game, in words: the masked name is read
+// as letters and blanks, never as dots.
+namespace spoken {
+
+// "A, 2 blanks, a, space, K, 3 blanks".
+QString maskedName(const Level &level);
+// "z: missed. A, 2 blanks, a. 2 letters hidden. 9 lives left. Score 1."
+QString guess(GuessResult result, const Level &level, Standing standing);
+// "New name, from Sweden: 8 blanks. 8 letters hidden. 95 seconds. 12 lives left. Score 6."
+QString level(const Level &level, int seconds, Standing standing);
+// What the clock's warning means, when it begins: "5 seconds left.", "Time is up: ...".
+QString clockWarning(int secondsLeft, ClockWarning warning);
+
+} // namespace spoken
