@@ -40,21 +40,14 @@ QStringList expected(const QStringList &lines)
     return names;
 }
 
-// Whether the text holds a code point of a category nobody can type; a lone
-// surrogate is one of its own.
+// Whether the text holds a character of a kind nobody can type.
 bool untypable(const QString &text)
 {
-    static const QList kCategories{QChar::Other_Control,      QChar::Other_Format,    QChar::Other_PrivateUse,
-                                   QChar::Other_NotAssigned,  QChar::Other_Surrogate, QChar::Separator_Line,
-                                   QChar::Separator_Paragraph};
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t point = text[i].unicode();
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            point = QChar::surrogateToUcs4(text[i], text[i + 1]), ++i;
-        if (kCategories.contains(QChar::category(point)))
-            return true;
-    }
-    return false;
+    static const QList kKinds{QChar::Other_Control,      QChar::Other_Format,    QChar::Other_PrivateUse,
+                              QChar::Other_NotAssigned,  QChar::Other_Surrogate, QChar::Separator_Line,
+                              QChar::Separator_Paragraph};
+    const QList<uint> points = text.toUcs4();
+    return std::any_of(points.begin(), points.end(), [](uint c) { return kKinds.contains(QChar::category(c)); });
 }
 
 } // namespace

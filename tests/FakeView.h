@@ -32,7 +32,6 @@ public:
     ClockWarning warning = ClockWarning::None;
     std::optional<bool> letterTried; // none until the box's text first changes
     bool clockRunning = false;
-    std::vector<GuessResult> results;
     Standing standing; // as told with the last level or guess
     std::vector<Box> boxes;
     std::function<void(const Box &)> whileBoxIsOpen; // runs inside every box and pause
@@ -43,20 +42,8 @@ public:
         for (const HighScore &place : table.places())
             this->table << place.name + u'|' + place.scoreText;
     }
-    void showLevel(const Level &level, int /*seconds*/, Standing told) override
-    {
-        maskedName = level.maskedName();
-        origin = level.origin();
-        tried.clear();
-        standing = told;
-    }
-    void showGuess(GuessResult result, const Level &level, Standing told) override
-    {
-        results.push_back(result);
-        maskedName = level.maskedName();
-        tried = level.triedLetters();
-        standing = told;
-    }
+    void showLevel(const Level &level, int /*seconds*/, Standing told) override { record(level, told); }
+    void showGuess(GuessResult /*result*/, const Level &level, Standing told) override { record(level, told); }
     void showLives(int value) override { lives = value; }
     void showScore(int value) override { score = value; }
     void showClock(int seconds, ClockWarning look) override { secondsLeft = seconds, warning = look; }
@@ -78,13 +65,7 @@ public:
     }
 
     // The player (or the game) changes the letter box's text.
-    void type(const QString &text)
-    {
-        if (text == letterBox)
-            return;
-        letterBox = text;
-        game->letterChanged(text);
-    }
+    void type(const QString &text) { text != std::exchange(letterBox, text) ? game->letterChanged(text) : void(); }
     // What the player sees at a glance.
     QString seen() const
     {
@@ -98,6 +79,11 @@ public:
     }
 
 private:
+    void record(const Level &level, Standing told)
+    {
+        std::tie(maskedName, origin, tried, standing)
+            = std::tuple(level.maskedName(), level.origin(), level.triedLetters(), told);
+    }
     void open(Box box)
     {
         box.clockRunning = clockRunning;

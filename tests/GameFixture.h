@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <list>
 #include <sys/resource.h>
 
 // What a call throws, or "no error".
@@ -40,41 +41,34 @@ void onAFullDisk(rlim_t bytes, Call call)
 struct Session {
     FakeView view;
     PlannedRandom random;
-    std::unique_ptr<Game> game;
+    Game game;
 
-    Session(const DataFiles &files)
-        : game(std::make_unique<Game>(view, random, files))
+    explicit Session(const DataFiles &files)
+        : game(view, random, files)
     {
-        view.game = game.get();
+        view.game = &game;
     }
     // A new game, drawing the players at these indexes, level after level.
     void start(std::vector<int> picks = {0})
     {
         random.picks = std::move(picks);
         random.next = 0;
-        game->start();
+        game.start();
     }
     // The player types a character into the box and presses Enter.
     template <typename... Letters>
     void guess(const Letters &...letters)
     {
-        ((view.type(letters), game->guess(view.letterBox)), ...);
+        ((view.type(letters), game.guess(view.letterBox)), ...);
     }
     void ticks(int count)
     {
         while (count-- > 0)
-            game->tick();
-    }
-    // Misses until the game is over, answering the name box (if any) so.
-    void loseEveryLife(const QString &answer = "Me")
-    {
-        view.boxes.clear();
-        view.answer = answer;
-        while (view.boxes.empty())
-            guess("7");
+            game.tick();
     }
     // Plays a new game to this final score, with the fixture's two players:
-    // levels of "A" worth 3 points each, then up to two letters of "Bcd".
+    // levels of "A" worth 3 points each, then up to two letters of "Bcd";
+    // then misses until the game is over, answering the name box (if any) so.
     void finishWith(int score, const QString &answer = "Me")
     {
         std::vector<int> picks(static_cast<std::size_t>(score / 3), 0);
@@ -82,10 +76,12 @@ struct Session {
         start(picks);
         for (int level = 0; level < score / 3; ++level)
             guess("a");
-        const QStringList found{"b", "c"};
-        for (int letter = 0; letter < score % 3; ++letter)
-            guess(found[letter]);
-        loseEveryLife(answer);
+        for (const QString &letter : QStringList{"b", "c"}.mid(0, score % 3))
+            guess(letter);
+        view.boxes.clear();
+        view.answer = answer;
+        while (view.boxes.empty())
+            guess("7");
     }
 };
 
@@ -108,7 +104,7 @@ protected:
         return (file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "missing").replace("\r\n", "|");
     }
     // A player database with one name per group, as "Origin:Name" pairs.
-    void writePlayers(const QStringList &originAndNames = {"Testland:A", "Testland:Bcd"}) const
+    void writePlayers(const QStringList &originAndNames) const
     {
         QStringList lines{"// test players"};
         for (const QString &pair : originAndNames)
@@ -120,4 +116,15 @@ protected:
         writeFile("database/hscores.txt", (QString(names + ' ' + scores).replace(' ', "\r\n") + "\r\n").toUtf8());
     }
     DataFiles files() const { return {path("database/data.txt"), HighScoreFile(path("database/hscores.txt"))}; }
+
+    // A copy of the game on these players and, unless there is one already,
+    // a table of Ann 40 to Ed 10; not started yet.
+    Session &newGame(const QStringList &players = {"Testland:A", "Testland:Bcd"})
+    {
+        writePlayers(players);
+        if (!QFile::exists(path("database/hscores.txt")))
+            writeScores("Ann Ben Cy Di Ed", "40 30 30 20 10");
+        return sessions.emplace_back(files());
+    }
+    std::list<Session> sessions;
 };

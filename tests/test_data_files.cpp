@@ -7,7 +7,7 @@
 #include "data/DataError.h"
 #include "data/TextFile.h"
 
-#include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -131,12 +131,9 @@ TEST_F(DataFilesTest, AWritableTableInAFolderNobodyMayWriteIsWrittenOverInPlace)
 {
     writeScores("Ann Ben Cy Di Ed", "40 30 20 10 5");
     const QString file = path("database/hscores.txt");
-    const auto mode = [](const QString &path, int bits) {
-        std::filesystem::permissions(path.toStdString(), static_cast<std::filesystem::perms>(bits));
-    };
-    mode(file, 0666);
-    mode(path("database"), 0555);
-    mode(dir.path(), 0755);
+    ::chmod(qPrintable(file), 0666);
+    ::chmod(qPrintable(path("database")), 0555);
+    ::chmod(qPrintable(dir.path()), 0755);
     // Played by someone else than the folder's owner (root may write anywhere).
     const pid_t child = ::fork();
     if (child == 0) {
@@ -149,7 +146,7 @@ TEST_F(DataFilesTest, AWritableTableInAFolderNobodyMayWriteIsWrittenOverInPlace)
     }
     int status = -1;
     ::waitpid(child, &status, 0);
-    mode(path("database"), 0755);
+    ::chmod(qPrintable(path("database")), 0755);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(lines(), "Ann|Ben|Zed|Cy|Di|40|30|25|20|10|") << "a failed write puts the old table back";
     EXPECT_EQ(QDir(path("database")).entryList(QDir::Files), QStringList({"hscores.txt"}));

@@ -7,6 +7,7 @@
 #include "ui/AccessibleRoles.h"
 #include "ui/MainWindow.h"
 
+#include <QtTest>
 #include <QtWidgets>
 
 namespace {
@@ -40,12 +41,7 @@ protected:
             QMetaObject::invokeMethod(w().clock, "timeout");
     }
     // Lets the window's short timers run out.
-    static void settle(int milliseconds = 200)
-    {
-        QEventLoop loop;
-        QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    static void settle(int milliseconds = 200) { QTest::qWait(milliseconds); }
     // Runs `act` in the next modal box, once it is open: the first event
     // loop to run after this is the box's own.
     template <typename Box>
@@ -64,14 +60,12 @@ protected:
             actual.save(reference);
         const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(actual.size(), expected.size()) << reference.toStdString();
-        QImage diff = actual; // black where the pictures agree
-        QPainter painter(&diff);
-        painter.setCompositionMode(QPainter::CompositionMode_Difference);
-        painter.drawImage(0, 0, expected);
-        painter.end();
+        QImage diff(actual.size(), QImage::Format_Mono); // black where the pictures agree
         int differing = 0;
-        for (int i = 0; i < diff.width() * diff.height(); ++i)
-            differing += reinterpret_cast<const QRgb *>(diff.constBits())[i] != qRgb(0, 0, 0) ? 1 : 0;
+        for (int i = 0; i < diff.width() * diff.height(); ++i) {
+            const int x = i % diff.width(), y = i / diff.width(), differs = actual.pixel(x, y) != expected.pixel(x, y);
+            diff.setPixel(x, y, differs), differing += differs;
+        }
         // Anti-aliasing may differ in a few pixels; a changed colour, text or
         // frame changes far more of them.
         if (differing > 24) {
@@ -128,14 +122,11 @@ TEST_F(WindowTest, KeysWorkAsThePlayerMeansThem)
     window->hide();
     window->show();
     QCoreApplication::processEvents();
-    const auto role = [](QObject *object) { return QAccessible::queryAccessibleInterface(object)->role(); };
     EXPECT_EQ(QStringList({w().lives->text(), w().letterBox->accessibleName(), w().lives->accessibleName(),
                            w().highScoreNames[0]->accessibleName(), w().highScorePoints[0]->accessibleName(),
                            QString::number(w().origin->textFormat())}),
               QStringList({"7", "Letter", "7 lives", "place 1, Ann", "40 points", "0"}))
         << "shown again, no new game; the names a screen reader reads; plain text (0), never markup";
-    EXPECT_EQ(std::pair(role(window.get()), role(w().letterBoxFrame)),
-              std::pair(QAccessible::Window, QAccessible::Grouping));
 
     // An Escape released just before a box opens is forgotten.
     inNextBox<QMessageBox>([](QMessageBox *box) {
