@@ -189,12 +189,9 @@ struct PlayingGame {
     {
         writeFile(dir.path() + QStringLiteral("/database/data.txt"),
                   crlfLines({QStringLiteral("// benchmark"), QStringLiteral("<------------------------Italy"),
-                             kGuessName, QStringLiteral("<--END-->")}));
+                             QStringLiteral("A"), kGuessName, QStringLiteral("<--END-->")}));
         writeFile(dir.path() + QStringLiteral("/database/hscores.txt"), shippedScores());
         view.game = &game;
-        game.start();
-        if (view.maskedName.size() != 30)
-            die("the game did not start on the 30-character name");
     }
 
     void guess(const QString &letter)
@@ -203,37 +200,44 @@ struct PlayingGame {
         game.guess(letter);
     }
 
-    // A fresh game on the same name, a few letters into its level: "a", "l"
-    // and "e" found (none completes the name), then `guesses` letters tried
-    // before to earn the lives they will cost. Untimed.
+    // A fresh game with lives enough for `guesses` more, earned on levels of
+    // "A" (2 lives each), then a level on the 30-character name a few letters
+    // in: "a", "l" and "e" found (none completes the name). Untimed.
     void freshLevel(std::int64_t guesses)
     {
+        const auto levels = static_cast<std::size_t>(std::max<std::int64_t>(0, guesses - Game::kStartingLives + 2) / 2);
+        random.picks.assign(levels, 0);
+        random.picks.push_back(1);
+        random.next = 0;
         game.start();
+        for (std::size_t level = 0; level < levels; ++level)
+            guess(QStringLiteral("a"));
         for (const QString &letter : {QStringLiteral("a"), QStringLiteral("l"), QStringLiteral("e")})
             guess(letter);
+        if (view.maskedName.size() != 30 || view.lives <= guesses)
+            die("the game is not on the 30-character name, with lives enough");
         view.boxes.clear();
         livesAtStart = view.lives;
-        planned = guesses;
     }
     // Each guess must have cost exactly one life (so each did a guess's full
     // work) and opened no box (no level and no game ended).
     bool wentAsPlanned(std::int64_t done) const { return view.boxes.empty() && view.lives == livesAtStart - done; }
 
     int livesAtStart = 0;
-    std::int64_t planned = 0;
 };
 
 // One press of "Enter letter" with a letter that is in the name but tried
 // before: the letter is looked up among those tried, every letter of the
 // 30-character name is compared (five match), a life is lost, the letter is
 // listed and remembered, the box is cleared (a change of its text) and the
-// masked name is shown again. A game has 10 lives: every 9 guesses (untimed)
-// a new game starts on the same name.
+// masked name is shown again. Every state.range(0) guesses (untimed) a new
+// game starts, so the letters tried stay as many as in a level; 1000 fills
+// what a level remembers, the worst case.
 void BM_Guess(benchmark::State &state)
 {
     PlayingGame play;
     const QString letter = QStringLiteral("a");
-    constexpr std::int64_t kPerGame = Game::kStartingLives - 1;
+    const std::int64_t kPerGame = state.range(0);
     play.freshLevel(kPerGame);
     std::int64_t done = 0;
     for (auto _ : state) {
@@ -255,7 +259,7 @@ void BM_Guess(benchmark::State &state)
         state.SkipWithError("a guess did not cost one life, or ended the level or the game");
     benchmark::DoNotOptimize(play.view.maskedName);
 }
-BENCHMARK(BM_Guess)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Guess)->ArgName("guesses_per_level")->Arg(9)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 // The same, with the change event of typing the letter before the guess.
 void BM_TypeAndGuess(benchmark::State &state)
@@ -286,6 +290,7 @@ BENCHMARK(BM_TypeAndGuess)->Unit(benchmark::kMicrosecond);
 void BM_ClockTick(benchmark::State &state)
 {
     PlayingGame play;
+    play.freshLevel(0);
     constexpr int kTicksPerGame = 90;
     int ticks = 0;
     for (auto _ : state) {

@@ -14,8 +14,6 @@ set(NOMILO_APP_ID org.nomilo.Nomilo)
 set(NOMILO_VERSION ${PROJECT_VERSION})
 
 set(NOMILO_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
-# Any of the project's sources may #include "Release.h".
-include_directories(${NOMILO_GENERATED_DIR})
 
 # Reads the changelog's entries, newest first: a header line "nomilo (VERSION)
 # ..." and a trailer line " -- Maintainer <address>  Day, DD Mon YYYY hh:mm:ss

@@ -13,7 +13,10 @@
 #include <filesystem>
 
 #ifdef Q_OS_UNIX
+#include <QDeadlineTimer>
+#include <QThread>
 #include <sys/file.h>
+#include <sys/stat.h>
 #endif
 
 namespace {
@@ -47,7 +50,56 @@ std::optional<double> scoreValue(const QString &line)
 bool isMissing(const QString &path)
 {
     std::error_code error;
-    return std::filesystem::status(path.toStdString(), error).type() == std::filesystem::file_type::not_found;
+    return std::filesystem::status(path.toStdU16String(), error).type() == std::filesystem::file_type::not_found;
+}
+
+// Every copy that saves locks the table file itself (where the system has such
+// locks), as long as it takes another to save; a copy that cannot make a lock
+// file beside the table relies on this lock alone.
+bool lockTable(const QFile &file)
+{
+#ifdef Q_OS_UNIX
+    const QDeadlineTimer deadline(kLockTimeoutMs);
+    while (::flock(file.handle(), LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired())
+            return false;
+        QThread::msleep(10);
+    }
+#else
+    Q_UNUSED(file);
+#endif
+    return true;
+}
+
+// Whether the open file is still the one the path names: a copy saving
+// beside the table replaces it with a new file.
+bool isStillTheTable(const QFile &file)
+{
+#ifdef Q_OS_UNIX
+    struct stat opened = {};
+    struct stat named = {};
+    return ::fstat(file.handle(), &opened) == 0 && ::stat(QFile::encodeName(file.fileName()).constData(), &named) == 0
+        && opened.st_ino == named.st_ino && opened.st_dev == named.st_dev;
+#else
+    Q_UNUSED(file);
+    return true;
+#endif
+}
+
+const QString kLockedByAnother = QStringLiteral("another copy of the game keeps it locked");
+
+// Writes every byte to an unbuffered file, or returns false with the file's
+// error set. A write the disk cuts short sets no error: the rest is tried
+// again, and that attempt says why it fails.
+bool writeAll(QFileDevice &file, const QByteArray &bytes)
+{
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
 }
 
 } // namespace
@@ -123,10 +175,12 @@ std::optional<int> HighScoreFile::place(const QString &name, int score) const
     QLockFile lock(path_ + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockTimeoutMs)) {
         throw SaveError(path_,
-                        lock.error() == QLockFile::LockFailedError
-                            ? QStringLiteral("another copy of the game keeps it locked")
-                            : QStringLiteral("its lock file cannot be created"));
+                        lock.error() == QLockFile::LockFailedError ? kLockedByAnother
+                                                                   : QStringLiteral("its lock file cannot be created"));
     }
+    QFile current(path_); // held locked until the new table has replaced it
+    if (current.open(QIODevice::ReadOnly) && !lockTable(current))
+        throw SaveError(path_, kLockedByAnother);
     HighScoreTable table = read();
     const std::optional<int> place = table.place(name, score);
     if (place)
@@ -141,19 +195,17 @@ std::optional<int> HighScoreFile::placeInPlace(const QString &name, int score) c
     // over the old table as it is put back.
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         throw SaveError(path_, file.errorString());
-#ifdef Q_OS_UNIX
-    // Other copies saving in place wait for this lock, taken on the file
-    // itself; it goes with the file's closing.
-    if (::flock(file.handle(), LOCK_EX) != 0)
-        throw SaveError(path_, QStringLiteral("it cannot be locked"));
-#endif
+    if (!lockTable(file))
+        throw SaveError(path_, kLockedByAnother);
+    if (!isStillTheTable(file))
+        return placeInPlace(name, score); // replaced while this copy waited: the new one
     const QByteArray before = file.readAll();
     HighScoreTable table = parseHighScores(before, path_);
     const std::optional<int> place = table.place(name, score);
     if (!place)
         return place;
     const auto writeOver = [&file](const QByteArray &bytes) {
-        return file.seek(0) && file.write(bytes) == bytes.size() && file.resize(bytes.size());
+        return file.seek(0) && writeAll(file, bytes) && file.resize(bytes.size());
     };
     if (!writeOver(formatHighScores(table, path_))) {
         const QString reason = file.errorString();
@@ -173,12 +225,6 @@ void HighScoreFile::write(const HighScoreTable &table) const
         file.cancelWriting();
         throw SaveError(path_, reason);
     };
-    if (!file.open(QIODevice::WriteOnly))
-        fail(file.errorString());
-    // Flushed and checked here: commit() alone renames a file whose buffered
-    // bytes failed to reach the disk.
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        fail(file.errorString());
-    if (!file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(file, bytes) || !file.commit())
         fail(file.errorString());
 }

@@ -47,7 +47,10 @@ PlayerList parsePlayerDatabase(const QByteArray &bytes, const QString &path)
         if (line == kEndMarker)
             break;
         if (line.startsWith(kHeaderMark)) {
-            origin = cleaned(line.mid(kHeaderMark.size(), kOriginLength));
+            QString shown = line.mid(kHeaderMark.size(), kOriginLength);
+            if (!shown.isEmpty() && shown.back().isHighSurrogate())
+                shown.chop(1); // no half of a character cut in two
+            origin = cleaned(shown);
             continue;
         }
         const QString name = cleaned(line);

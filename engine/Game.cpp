@@ -61,8 +61,17 @@ void Game::startLevel()
     view_.startClock();
 }
 
+bool Game::listening() const
+{
+    // Not while a box or a pause holds the game (a screen reader may still
+    // press the button then), nor before the first game.
+    return !waiting_ && !players_.empty();
+}
+
 void Game::letterChanged(const QString &text)
 {
+    if (!listening())
+        return;
     // A lone space is no guess: it is taken out at once (which is a change
     // of its own).
     if (text == u" ") {
@@ -74,6 +83,8 @@ void Game::letterChanged(const QString &text)
 
 void Game::guess(const QString &letter)
 {
+    if (!listening())
+        return;
     if (letter.isEmpty()) {
         view_.focusLetterBox();
         return;
@@ -97,7 +108,7 @@ void Game::guess(const QString &letter)
 
 void Game::tick()
 {
-    if (waiting_)
+    if (!listening())
         return;
     --secondsLeft_;
     const ClockWarning before
@@ -169,7 +180,7 @@ void Game::endGame()
                                    "earn a place.")
                         .arg(score_));
         } else if (*taken != *place) {
-            message(QStringLiteral("Other games placed scores meanwhile: %1 points took place number %2.")
+            message(QStringLiteral("The high-score table changed meanwhile: %1 points took place number %2.")
                         .arg(score_)
                         .arg(*taken));
         }

@@ -30,6 +30,7 @@ public:
     void tick();
 
 private:
+    bool listening() const;
     void startLevel();
     void finishLevel();
     void addPoints(int points);
@@ -44,8 +45,8 @@ private:
     GameView &view_;
     RandomSource &random_;
     DataFiles files_;
-    // While a box is open or the game pauses, the clock must not tick into
-    // the rules: the player would lose lives while made to wait.
+    // While a box is open or the game pauses, nothing may reach the rules:
+    // the clock would take lives from a player made to wait.
     bool waiting_ = false;
 
     PlayerList players_;

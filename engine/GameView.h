@@ -51,7 +51,7 @@ public:
     // Shows the window as it is now, then waits without handling any event.
     virtual void pause(int milliseconds) = 0;
     // Modal boxes; an empty title is the application's name.
-    virtual void message(const QString &text, const QString &title = {}) = 0;
+    virtual void message(const QString &text, const QString &title) = 0;
     // The name typed, or "" when the box is cancelled.
     virtual QString askName(const QString &prompt, const QString &defaultName) = 0;
 };

@@ -4,11 +4,11 @@
 
 namespace {
 
-// A letter as it is compared: case does not count, nor whether an accent
-// was typed apart from its letter.
+// A letter as it is compared: case does not count (a final sigma is a
+// sigma), nor whether an accent was typed apart from its letter.
 QString folded(const QString &letter)
 {
-    return letter.normalized(QString::NormalizationForm_C).toLower();
+    return letter.normalized(QString::NormalizationForm_C).toCaseFolded().normalized(QString::NormalizationForm_C);
 }
 
 bool showsFromTheStart(const QString &letter)
@@ -56,16 +56,17 @@ GuessResult Level::guess(const QString &letter)
     // Judged before it is remembered: a new letter scores once however often
     // it occurs; a repeated one costs a life even where it reveals something.
     const bool isNew = !wasTried(letter);
+    const QString guessed = folded(letter);
     bool found = false;
     for (qsizetype index = 0; index < letters_.size(); ++index) {
-        if (folded(letters_[index]) == folded(letter)) {
+        if (folded(letters_[index]) == guessed) {
             shown_[index] = letters_[index];
             found = true;
         }
     }
     tried_ << letter;
     if (remembered_.size() < kRememberedLetters)
-        remembered_ << folded(letter);
+        remembered_ << guessed;
     if (!isNew)
         return GuessResult::AlreadyTried;
     return found ? GuessResult::Found : GuessResult::Missed;

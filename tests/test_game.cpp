@@ -4,6 +4,7 @@
 
 #include "GameFixture.h"
 
+#include <sys/file.h>
 #include <sys/wait.h>
 
 namespace {
@@ -46,9 +47,9 @@ TEST_F(RulesTest, ANewGameShowsTheTableAMaskedNameAndFreshCounters)
 TEST_F(RulesTest, TheAnnaStoryScoresNewLettersOnceAndChargesForRepeats)
 {
     // Then a name of letters the player sees as one each: a mathematical
-    // letter, a Deseret capital whose small form is U+10428, and an accent
-    // typed after its letter.
-    Session &game = newGame({"Testland:Anna", "Testland:\u00C9\U0001D49C\U00010400 b"});
+    // letter, a Deseret capital whose small form is U+10428, an accent typed
+    // after its letter, and a final sigma.
+    Session &game = newGame({"Testland:Anna", "Testland:\u00C9\U0001D49C\U00010400 \u03C2"});
     game.start({0, 1});
     game.guess("a");
     EXPECT_EQ(game.view.seen() + QString::number(game.view.focusCount), "A..a [a] lives 10 score 1 time 100, box new1");
@@ -71,8 +72,8 @@ TEST_F(RulesTest, TheAnnaStoryScoresNewLettersOnceAndChargesForRepeats)
     EXPECT_EQ(game.view.seen(),
               "\u00C9\U0001D49C\U00010400 . [\U0001D49C \U00010428 e\u0301] lives 11 score 7 time "
               "95, box new");
-    game.guess("B");
-    EXPECT_EQ(boxes(game.view).section(u'|', 3), "Congratulations!!!:\u00C9\U0001D49C\U00010400 b:ticking");
+    game.guess("\u03A3"); // a capital sigma finds the final one
+    EXPECT_EQ(boxes(game.view).section(u'|', 3), "Congratulations!!!:\u00C9\U0001D49C\U00010400 \u03C2:ticking");
 }
 
 TEST_F(RulesTest, ALongGameShortensTheLevelsAndKeepsItsCountsWithinTheirLimits)
@@ -156,7 +157,7 @@ TEST_P(RankingTest, RanksAsTheFileStandsAndShiftsThePlacesBelow)
     writeScores("A B C D E", QString::fromStdString(scores));
     game.finishWith(finalScore, "New");
     // The place the name box tells of ("... place number 4 with ..."), or 0 for the game-over box.
-    EXPECT_EQ(game.view.boxes[0].asksName ? game.view.boxes[0].text.mid(37, 1).toInt() : 0, place);
+    EXPECT_EQ(game.view.boxes[0].asksName ? game.view.boxes[0].text.section(u' ', 4, 4).toInt() : 0, place);
     EXPECT_EQ(game.view.table.join(u' ').toStdString(), after);
 }
 
@@ -230,7 +231,7 @@ TEST_F(GameOverTest, TwoCopiesAtOnceKeepBothPlacements)
     // told the place it really took.
     game.view.whileBoxIsOpen = [&](const FakeView::Box &box) { box.asksName ? other.finishWith(40, "Cat") : void(); };
     game.finishWith(34, "Dan");
-    EXPECT_EQ(game.view.boxes.back().text, "Other games placed scores meanwhile: 34 points took place number 4.");
+    EXPECT_EQ(game.view.boxes.back().text, "The high-score table changed meanwhile: 34 points took place number 4.");
     EXPECT_EQ(lines(), "Ann|Cat|Alice|Dan|Ben|40|40|35|34|30|");
 
     // Meanwhile other games filled the places this score needed.
@@ -253,14 +254,20 @@ TEST_F(GameOverTest, ALockLeftByACrashedCopyDoesNotBlockButALiveOneFailsTheSaveA
     game.finishWith(35, "After a crash");
     EXPECT_EQ(game.view.table.join(u' '), "Ann|40 After a crash|35 Ben|30 Cy|30 Di|20");
 
-    QLockFile held(lock);
-    ASSERT_TRUE(held.tryLock());
+    // A live copy holds the lock file, or saves in place holding the table.
     const QString before = lines();
-    game.finishWith(45, "Blocked");
-    EXPECT_THAT(game.view.boxes.back().text.toStdString(),
-                testing::HasSubstr("could not be saved to " + path("database/hscores.txt").toStdString()
-                                   + ": another copy of the game keeps it locked"));
-    EXPECT_EQ(game.view.seen().section(u' ', 2) + lines(), "lives 10 score 0 time 100, box new" + before);
+    QLockFile held(lock);
+    QFile table(path("database/hscores.txt"));
+    for (const bool inPlace : {false, true}) {
+        ASSERT_TRUE(inPlace ? table.open(QIODevice::ReadOnly) && ::flock(table.handle(), LOCK_EX) == 0
+                            : held.tryLock());
+        game.finishWith(45, "Blocked");
+        EXPECT_THAT(game.view.boxes.back().text.toStdString(),
+                    testing::HasSubstr("could not be saved to " + path("database/hscores.txt").toStdString()
+                                       + ": another copy of the game keeps it locked"));
+        EXPECT_EQ(game.view.seen().section(u' ', 2) + lines(), "lives 10 score 0 time 100, box new" + before);
+        held.unlock();
+    }
 }
 
 } // namespace

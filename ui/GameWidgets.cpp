@@ -135,7 +135,7 @@ GameWidgets createGameWidgets(QWidget *window)
     makeLabel(window, "highScoresHeading", {8, 240, 233, 17}, QStringLiteral("High Scores"), kHeading);
     w.score = makeLabel(window, "score", {96, 176, 265, 57}, QStringLiteral("0"), kCounter);
     makeLabel(window, "scoreHeading", {96, 160, 265, 17}, QStringLiteral("Score"), kHeading);
-    for (int row = 0; row < 5; ++row) {
+    for (int row = 0; row < HighScoreTable::kPlaces; ++row) {
         const int y = 256 + 16 * row;
         const bool first = row == 0;
         w.highScoreNames[row]

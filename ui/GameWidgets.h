@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/HighScoreTable.h"
+
 #include <QRgb>
 #include <QString>
 
@@ -24,8 +26,8 @@ struct GameWidgets {
     QLabel *lives = nullptr;
     QLabel *score = nullptr;
     QLabel *secondsLeft = nullptr;
-    std::array<QLabel *, 5> highScoreNames{};
-    std::array<QLabel *, 5> highScorePoints{};
+    std::array<QLabel *, HighScoreTable::kPlaces> highScoreNames{};
+    std::array<QLabel *, HighScoreTable::kPlaces> highScorePoints{};
     QTimer *clock = nullptr;
 };
 

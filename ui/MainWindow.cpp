@@ -103,22 +103,24 @@ void MainWindow::play(Move move)
     try {
         move();
     } catch (const std::exception &error) {
-        QMessageBox box(QMessageBox::Critical, orApplicationName({}),
-                        QStringLiteral("Nomilo cannot go on.\n\n%1").arg(QString::fromUtf8(error.what())),
-                        QMessageBox::Ok, this);
-        box.setTextFormat(Qt::PlainText);
-        execModal(box);
-        end(1);
+        end(1, QString::fromUtf8(error.what()));
     }
 }
 
-void MainWindow::end(int status)
+void MainWindow::end(int status, const QString &why)
 {
     if (ended_)
         return;
+    // Nothing reaches the game from now on, not even while a box says why.
     ended_ = true;
     widgets_.clock->stop();
     escapeRelease_.stop();
+    if (!why.isEmpty()) {
+        QMessageBox box(QMessageBox::Critical, orApplicationName({}), QStringLiteral("Nomilo cannot go on.\n\n") + why,
+                        QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        execModal(box);
+    }
     emit ended(status);
 }
 

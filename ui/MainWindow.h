@@ -55,7 +55,8 @@ private:
     // program, after a box that says why.
     template <typename Move>
     void play(Move move);
-    void end(int status);
+    // Ends the program; with a reason, after a box that gives it.
+    void end(int status, const QString &why = {});
     // Opens a modal box: an Escape pressed before it opened must not end the
     // program when the player releases it to close the box.
     int execModal(QDialog &box);

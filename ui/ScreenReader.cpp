@@ -48,11 +48,7 @@ ScreenReader::~ScreenReader()
 
 void ScreenReader::say(const QString &text)
 {
-    // Until a screen reader listens only the newest report is kept: each
-    // tells where the game stands.
-    if (!QAccessible::isActive())
-        waiting_.clear();
-    waiting_ << text;
+    waiting_ = text;
     if (!settling_.isActive())
         sayWhatWaits();
 }
@@ -82,7 +78,6 @@ void ScreenReader::sayWhatWaits()
         QAccessibleEvent focus(focused, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }
-    for (const QString &text : std::as_const(waiting_))
-        sendDescription(focused, text);
-    waiting_.clear();
+    if (!waiting_.isEmpty())
+        sendDescription(focused, std::exchange(waiting_, {}));
 }

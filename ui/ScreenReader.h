@@ -2,7 +2,7 @@
 
 #include <QAccessible>
 #include <QObject>
-#include <QStringList>
+#include <QString>
 #include <QTimer>
 
 class QWidget;
@@ -19,8 +19,9 @@ public:
     explicit ScreenReader(QWidget *window);
     ~ScreenReader() override;
 
-    // Spoken once the window is active again and the screen reader has
-    // caught up with its focus; until then, kept.
+    // Spoken once the window is active and the screen reader has caught up
+    // with its focus; until then kept, in place of any report kept before
+    // (each tells where the game stands).
     void say(const QString &text);
 
 protected:
@@ -31,7 +32,7 @@ private:
     void sayWhatWaits();
 
     QWidget *window_;
-    QStringList waiting_;
+    QString waiting_;
     bool missedTheFocus_ = false;
     // After the window is activated, screen readers first announce it and
     // its focused widget; a report sent sooner is dropped.

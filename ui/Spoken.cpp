@@ -56,7 +56,7 @@ QString guess(GuessResult result, const Level &level, Standing standing)
         : result == GuessResult::Missed                ? "missed"
                                                        : "already tried";
     return QStringLiteral("%1: %2. %3. %4")
-        .arg(level.triedLetters().last(), QLatin1String(outcome), maskedName(level),
+        .arg(sayLetter(level.triedLetters().last()), QLatin1String(outcome), maskedName(level),
              hiddenAndStanding(level, standing));
 }
 

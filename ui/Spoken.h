@@ -12,9 +12,9 @@ namespace spoken {
 QString maskedName(const Level &level);
 // "z: missed. A, 2 blanks, a. 2 letters hidden. 9 lives left. Score 1."
 QString guess(GuessResult result, const Level &level, Standing standing);
-// "New name, from Sweden: 8 blanks. 8 letters hidden. 95 seconds. 12 lives left. Score 6."
+// "New name, from Sweden: 4 blanks, space, 4 blanks. 95 seconds. 8 letters hidden. 12 lives left. Score 6."
 QString level(const Level &level, int seconds, Standing standing);
-// What the clock's warning means, when it begins: "5 seconds left.", "Time is up: ...".
+// What the clock's warning means, when it begins: "Time is running out: 5 seconds left.".
 QString clockWarning(int secondsLeft, ClockWarning warning);
 
 } // namespace spoken
