@@ -1,6 +1,6 @@
 #include "Release.h"
 #include "data/DataFiles.h"
-#include "engine/RandomSource.h"
+#include "engine/ClockRandom.h"
 #include "ui/AccessibleRoles.h"
 #include "ui/MainWindow.h"
 

@@ -104,11 +104,6 @@ bool writeAll(QFileDevice &file, const QByteArray &bytes)
 
 } // namespace
 
-SaveError::SaveError(const QString &path, const QString &reason)
-    : std::runtime_error(QStringLiteral("The high scores could not be saved to %1: %2").arg(path, reason).toStdString())
-{
-}
-
 HighScoreTable parseHighScores(const QByteArray &bytes, const QString &path)
 {
     const QStringList lines = splitLines(decodeText(bytes));

@@ -1,18 +1,12 @@
 #pragma once
 
 #include "data/HighScoreTable.h"
+#include "data/SaveError.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
-#include <stdexcept>
-
-// Saving failed; the file on disk is still the old one.
-class SaveError : public std::runtime_error {
-public:
-    SaveError(const QString &path, const QString &reason);
-};
 
 // The file's ten lines: five names, then five scores; lines after the tenth
 // are ignored. Throws DataError naming `path` and the line when the file is

@@ -3,6 +3,7 @@
 // the saved table, and other copies of the game sharing the file.
 
 #include "GameFixture.h"
+#include "engine/ClockRandom.h"
 
 #include <sys/file.h>
 #include <sys/wait.h>

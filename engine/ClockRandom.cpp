@@ -1,4 +1,4 @@
-#include "engine/RandomSource.h"
+#include "engine/ClockRandom.h"
 
 #include <chrono>
 
