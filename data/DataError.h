@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/TextFile.h"
+#include "data/Characters.h"
 
 #include <QString>
 

@@ -1,5 +1,6 @@
 #include "data/PlayerDatabase.h"
 
+#include "data/Characters.h"
 #include "data/DataError.h"
 #include "data/TextFile.h"
 
