@@ -42,6 +42,8 @@ TEST_F(DataFilesTest, PlayerLinesAreJudgedExactlyAndInOrder)
         "Above Any Header@|<--END-->@Northland|<--end-->@Northland|" + kHeader + "X@Northland|/ one slash@Northland|"
             + "//spaced@Northland|Dash Person@--Longer|No Origin@|Long Origin@Far" + QString(93, u'x'))
         << "an origin is at most 99 characters from position 26, trimmed";
+    EXPECT_EQ(names(kHeader + QByteArray(98, 'x') + "\U0001D49C\nN"), "N@" + QString(98, u'x'))
+        << "and never half of a character";
 
     const QByteArray thousand = "// comment\n" + QByteArray("N\n").repeated(1000);
     EXPECT_EQ(names(thousand).count(u'|'), 998) << "only the first 1000 lines are read";
@@ -112,6 +114,9 @@ TEST_F(DataFilesTest, AHighScoreTableRoundTripsExactlyAndAFailedSaveKeepsTheOldF
     const HighScoreTable table = parseHighScores(file + "eleventh line\r\n", QString());
     EXPECT_EQ(table.places()[1].name + u'|' + table.places()[4].scoreText, "  Spaced  |-3");
     EXPECT_EQ(formatHighScores(table, QString()), file) << "ten lines, exactly as read";
+    HighScoreTable broken;
+    broken.place("Two\nlines", 1);
+    EXPECT_THAT(errorOf([&] { formatHighScores(broken, "hs"); }), testing::HasSubstr("hs: place 1 holds a line break"));
 
     writeFile("database/hscores.txt", file);
     const QString path = this->path("database/hscores.txt");

@@ -124,8 +124,8 @@ TEST_F(WindowTest, KeysWorkAsThePlayerMeansThem)
     QCoreApplication::processEvents();
     EXPECT_EQ(QStringList({w().lives->text(), w().letterBox->accessibleName(), w().lives->accessibleName(),
                            w().highScoreNames[0]->accessibleName(), w().highScorePoints[0]->accessibleName(),
-                           QString::number(w().origin->textFormat())}),
-              QStringList({"7", "Letter", "7 lives", "place 1, Ann", "40 points", "0"}))
+                           w().secondsLeft->accessibleName(), QString::number(w().origin->textFormat())}),
+              QStringList({"7", "Letter", "7 lives", "place 1, Ann", "40 points", "100 seconds left", "0"}))
         << "shown again, no new game; the names a screen reader reads; plain text (0), never markup";
 
     // An Escape released just before a box opens is forgotten.
