@@ -13,15 +13,8 @@ import subprocess
 import sys
 import time
 
+import pyatspi
 from gi.repository import GLib
-
-# The game first, the screen reader after it, as a player may start them: the
-# game must tell a late screen reader where its focus is.
-game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1'))
-subprocess.run(['xdotool', 'search', '--sync', '--onlyvisible', '--name', '^Nomilo v'], capture_output=True)
-time.sleep(1)
-subprocess.Popen(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'])
-import pyatspi  # noqa: E402 (it joins the accessibility bus as it is imported)
 
 heard, focus, failures = [], [None], []
 
@@ -56,8 +49,10 @@ def in_order(said, heard):
     return all(any(line == text for line in rest) for text in said)
 
 
+subprocess.Popen(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'])
 pyatspi.Registry.registerEventListener(listen, 'object:state-changed:focused',
                                        'object:property-change:accessible-description')
+game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1'))
 for number, (window, keys, said) in enumerate(STEPS):
     if keys:  # to the window, once it is up and focused (a box's own window is the last found)
         found = subprocess.run(['xdotool', 'search', '--sync', '--onlyvisible', '--name', '^' + window],
