@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Nomilo needs, only those missing.
+# Installs the Debian packages Nomilo needs (Debian 12 or 13), only those missing.
 #   tools/setup-debian.sh play   what building and playing needs
 #   tools/setup-debian.sh test   that, plus what the whole test suite needs
 #   tools/setup-debian.sh bench  that, plus what the benchmarks need
 set -euo pipefail
 
 play=(cmake g++ make qt6-base-dev fonts-liberation)
-test=(libgtest-dev libgmock-dev xvfb xauth xdotool imagemagick openbox clang libclang-rt-14-dev clang-format clang-tidy
+test=(libgtest-dev libgmock-dev xvfb xauth xdotool imagemagick openbox clang libclang-rt-dev clang-format clang-tidy
       dpkg-dev file lintian desktop-file-utils appstream man-db x11-utils weston qt6-wayland
       dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0)
 bench=(libbenchmark-dev libxcb-damage0-dev pkg-config xvfb xauth bc valgrind)
