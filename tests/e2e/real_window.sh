@@ -56,14 +56,15 @@ printf 'Ann\r\nBen\r\nCy\r\nDi\r\nEd\r\n40\r\n30\r\n20\r\n10\r\n5\r\n' > "$score
 pid=$!
 main=$(main_window)
 sleep 0.3
-# The clock may have ticked, and the text cursor may blink: the time box is
-# left out, and up to 24 pixels may differ.
-clockless() { convert "$1" -fill black -draw 'rectangle 368,176 480,232' "$2"; }
+# The clock may have ticked, and the text cursor may blink: both are left
+# out; every other pixel must be as in the reference picture of this release.
+unsteady() { convert "$1" -fill black -draw 'rectangle 368,176 480,232' -draw 'rectangle 9,137 87,153' "$2"; }
+reference=$(dirname "$0")/../reference/$(. /etc/os-release && echo "$ID-$VERSION_ID")/start.png
 import -window "$main" "$work/start.png"
-clockless "$work/start.png" "$work/window.png"
-clockless "$(dirname "$0")/../reference/start.png" "$work/reference.png"
+unsteady "$work/start.png" "$work/window.png"
+unsteady "$reference" "$work/reference.png"
 differ=$(compare -metric AE "$work/window.png" "$work/reference.png" /dev/null 2>&1 || true)
-((differ <= 24)) || fail "the window differs from tests/reference/start.png in $differ pixels"
+[[ $differ == 0 ]] || fail "the window differs from $reference in $differ pixels"
 
 # A level is two letters: +4 points and +2 lives with the box's Return.
 finish_level() { press_in "$main" a Return n Return && press_in "$(window_named 'Congratulations!!!')" Return; }
