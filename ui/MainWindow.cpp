@@ -232,7 +232,8 @@ void MainWindow::showClock(int secondsLeft, ClockWarning warning)
 
 void MainWindow::warnOfClock(ClockWarning warning, int secondsLeft)
 {
-    screenReader_->say(spoken::clockWarning(secondsLeft, warning));
+    // Unasked for, and every second counts.
+    screenReader_->say(spoken::clockWarning(secondsLeft, warning), ScreenReader::Urgency::Assertive);
 }
 
 void MainWindow::startClock()

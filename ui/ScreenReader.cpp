@@ -2,15 +2,28 @@
 
 #include <QAccessibleEvent>
 #include <QApplication>
+#include <QWidget>
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QWidget>
+#endif
 
 namespace {
 
 constexpr int kSettleMs = 500;
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+void announce(QWidget *widget, const QString &text, ScreenReader::Urgency urgency)
+{
+    QAccessibleAnnouncementEvent announcement(widget, text);
+    announcement.setPoliteness(urgency == ScreenReader::Urgency::Assertive
+                                   ? QAccessible::AnnouncementPoliteness::Assertive
+                                   : QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
+}
+#else
 // The change of `widget`'s description to `text`, as AT-SPI carries it: the
 // path Qt gives the widget's accessible object, and the new text as the
 // event's data.
@@ -27,6 +40,13 @@ void sendDescription(QWidget *widget, const QString &text)
            << QVariantMap();
     bus.send(change);
 }
+
+// Without announcements a report cannot cut the screen reader short.
+void announce(QWidget *widget, const QString &text, ScreenReader::Urgency /*urgency*/)
+{
+    sendDescription(widget, text);
+}
+#endif
 
 } // namespace
 
@@ -46,9 +66,10 @@ ScreenReader::~ScreenReader()
     QAccessible::removeActivationObserver(this);
 }
 
-void ScreenReader::say(const QString &text)
+void ScreenReader::say(const QString &text, Urgency urgency)
 {
     waiting_ = text;
+    waitingUrgency_ = urgency;
     if (!settling_.isActive())
         sayWhatWaits();
 }
@@ -79,5 +100,5 @@ void ScreenReader::sayWhatWaits()
         QAccessible::updateAccessibility(&focus);
     }
     if (!waiting_.isEmpty())
-        sendDescription(focused, std::exchange(waiting_, {}));
+        announce(focused, std::exchange(waiting_, {}), waitingUrgency_);
 }
