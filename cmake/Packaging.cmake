@@ -53,11 +53,29 @@ if(UNIX AND NOT APPLE)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/copyright ${changelog}.gz DESTINATION ${NOMILO_DOC_DIR})
   install(FILES ${manual}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
-  # Only the package carries lintian's note on the program's folder: a
-  # component outside a plain `cmake --install`, added to the package below.
+  # Only the package carries lintian's notes, each only where it applies (an
+  # unused one is a finding too): a component outside a plain `cmake
+  # --install`, added to the package below.
+  set(notes)
   if(NOT CMAKE_INSTALL_BINDIR STREQUAL "games")
-    install(FILES ${PROJECT_SOURCE_DIR}/resources/nomilo.lintian-overrides RENAME nomilo
-            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides COMPONENT debian EXCLUDE_FROM_ALL)
+    list(APPEND notes games-in-bin)
+  endif()
+  find_program(NOMILO_APPSTREAMCLI appstreamcli)
+  if(NOMILO_APPSTREAMCLI)
+    execute_process(COMMAND ${NOMILO_APPSTREAMCLI} --version OUTPUT_VARIABLE appstream_version)
+    if(appstream_version MATCHES "version: ([0-9]+)" AND CMAKE_MATCH_1 GREATER_EQUAL 1)
+      list(APPEND notes no-homepage)
+    endif()
+  endif()
+  if(notes)
+    set(overrides ${PROJECT_BINARY_DIR}/packaging/lintian-overrides)
+    file(WRITE ${overrides} "")
+    foreach(note IN LISTS notes)
+      file(READ ${PROJECT_SOURCE_DIR}/resources/lintian/${note} text)
+      file(APPEND ${overrides} "${text}")
+    endforeach()
+    install(FILES ${overrides} RENAME nomilo DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
+            COMPONENT debian EXCLUDE_FROM_ALL)
   endif()
 endif()
 
