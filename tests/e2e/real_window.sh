@@ -14,11 +14,13 @@
 #   screen reader is told (screen_reader.py).
 # Before that, the command line is answered with no display at all.
 # Run under xvfb-run:
-#   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/real_window.sh build /tmp/work "Nomilo 1.05"
+#   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/real_window.sh build /tmp/work "Nomilo 1.05" 6.4.2
+# (the last: the Qt version the game was built with).
 set -euo pipefail
 build=$1
 work=$2
 version=$3
+qt=$4
 pid= wm= weston=
 trap 'kill -9 $pid $wm $weston 2>/dev/null || true' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -128,7 +130,7 @@ timeout 20 sh -c "until grep -q 'set_app_id(' '$work/wayland.log'; do sleep 0.1;
 kill "$pid"
 
 # As a screen reader meets it, on an accessibility bus of its own.
-dbus-run-session -- "$(dirname "$0")/screen_reader.py" "$work/portable/nomilo" 2>"$work/screen_reader.log" ||
+dbus-run-session -- "$(dirname "$0")/screen_reader.py" "$work/portable/nomilo" "$qt" 2>"$work/screen_reader.log" ||
     fail "with a screen reader (its log: $work/screen_reader.log)"
 echo "real window: the command line without a display; played by keyboard, held Escape, closed by the window" \
     "manager; installed, a new user's own table, the window known by its desktop entry on X11 and Wayland;" \

@@ -1,13 +1,15 @@
 #!/usr/bin/python3
 # The game as a screen reader meets it, through AT-SPI itself. Run inside
 # dbus-run-session, on an X server with a window manager:
-#     screen_reader.py PROGRAM
+#     screen_reader.py PROGRAM QT_VERSION
 # PROGRAM's folder holds the one-name database of the real-window test (Anna,
-# from Testland). Listening as a screen reader does (to the focus, and to the
-# description changes of the focused widget, which is what it speaks), this
-# plays a level by keys and checks what would be spoken, in order: where the
-# focus is (the widget, its role and the roles around it, which must hold no
-# other window), and the reports after each move.
+# from Testland); QT_VERSION is the one it was built with. Listening as a
+# screen reader does (to the focus, and to what it speaks: announcements, or
+# before Qt 6.8, which has none, the description changes of the focused
+# widget), this plays a level by keys and checks what would be spoken, in
+# order: where the focus is (the widget, its role and the roles around it,
+# which must hold no other window), and the reports after each move, each
+# the way its Qt version must send it.
 import os
 import subprocess
 import sys
@@ -17,6 +19,8 @@ import pyatspi
 from gi.repository import GLib
 
 heard, focus, failures = [], [None], []
+ANNOUNCED = tuple(map(int, sys.argv[2].split('.')[:2])) >= (6, 8)
+POLITE = 1  # AT-SPI's politeness of an announcement that waits its turn
 
 
 def listen(event):
@@ -29,6 +33,9 @@ def listen(event):
             return
         heard.append('%s: %s' % (event.source.name, ' in '.join(roles)))
     elif isinstance(event.any_data, str) and event.source == focus[0]:
+        announced = event.type.startswith('object:announcement')
+        if announced != ANNOUNCED or (announced and event.detail1 != POLITE):
+            failures.append('%r came as %s (politeness %d)' % (event.any_data, event.type, event.detail1))
         heard.append(event.any_data)
 
 
@@ -50,7 +57,7 @@ def in_order(said, heard):
 
 
 subprocess.Popen(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'])
-pyatspi.Registry.registerEventListener(listen, 'object:state-changed:focused',
+pyatspi.Registry.registerEventListener(listen, 'object:state-changed:focused', 'object:announcement',
                                        'object:property-change:accessible-description')
 game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1'))
 for number, (window, keys, said) in enumerate(STEPS):
@@ -62,7 +69,7 @@ for number, (window, keys, said) in enumerate(STEPS):
     start, deadline = len(heard) if keys else 0, time.monotonic() + 15
     while not in_order(said, heard[start:]) and time.monotonic() < deadline:
         GLib.MainContext.default().iteration(False) or time.sleep(0.02)  # the events come in here
-    if not in_order(said, heard[start:]):
+    if failures or not in_order(said, heard[start:]):
         failures.append('step %d: wanted %r, heard %r' % (number, said, heard[start:]))
         break
 game.kill()
