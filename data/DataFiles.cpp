@@ -7,7 +7,7 @@
 DataFiles locateDataFiles(const QString &programDir)
 {
     const QString portable = programDir + QStringLiteral("/database/");
-    if (QFileInfo::exists(portable + QStringLiteral("data.txt")))
+    if (QFileInfo(portable).isDir())
         return {portable + QStringLiteral("data.txt"), HighScoreFile(portable + QStringLiteral("hscores.txt"))};
 
     const QString shared = QDir::cleanPath(programDir + QStringLiteral("/../share/nomilo")) + u'/';

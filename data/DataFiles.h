@@ -10,7 +10,7 @@ struct DataFiles {
     HighScoreFile highScores; // this player's own table
 };
 
-// Portable when the program's folder holds database/data.txt: both files are
+// Portable when the program's folder holds a database/ folder: both files are
 // read and written there. Otherwise installed: the player database and the
 // starting high-score table in <prefix>/share/nomilo beside the program's
 // bin/, and each user's own table in their data folder

@@ -170,6 +170,10 @@ TEST_F(DataFilesTest, APortableFolderKeepsBothFilesAndAnInstallKeepsEachPlayersO
     installed.highScores.place("Pat", 6);
     EXPECT_EQ(lines("home/data/nomilo/hscores.txt"), "Shipped|b|c|d|Pat|9|8|7|6|6|");
     EXPECT_EQ(lines("usr/share/nomilo/hscores.txt"), "Shipped\nb\nc\nd\ne\n9\n8\n7\n6\n5\n");
+    // A program folder with a database/ folder is portable, data.txt or not.
+    QDir().mkpath(path("usr/bin/database"));
+    EXPECT_THAT(errorOf([&] { Session(locateDataFiles(path("usr/bin"))).start(); }),
+                testing::StartsWith(path("usr/bin/database/data.txt").toStdString() + ": cannot be opened"));
 
     // The source folder is portable: the shipped files, valid, and every name
     // typeable on any keyboard.
