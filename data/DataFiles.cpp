@@ -12,6 +12,11 @@ DataFiles locateDataFiles(const QString &programDir)
 
     const QString shared = QDir::cleanPath(programDir + QStringLiteral("/../share/nomilo")) + u'/';
     const QString own
-        = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/nomilo/hscores.txt");
-    return {shared + QStringLiteral("data.txt"), HighScoreFile(own, shared + QStringLiteral("hscores.txt"))};
+        = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/nomilo/");
+    HighScoreFile highScores(own + QStringLiteral("hscores.txt"), shared + QStringLiteral("hscores.txt"));
+    if (QFileInfo::exists(own + QStringLiteral("data.txt"))) {
+        return {own + QStringLiteral("data.txt"), std::move(highScores),
+                QStringLiteral("To play the shipped list again, move this file away.")};
+    }
+    return {shared + QStringLiteral("data.txt"), std::move(highScores)};
 }
