@@ -163,7 +163,6 @@ TEST_F(DataFilesTest, APortableFolderKeepsBothFilesAndAnInstallKeepsEachPlayersO
     writeFile("usr/share/nomilo/hscores.txt", "Shipped\nb\nc\nd\ne\n9\n8\n7\n6\n5\n");
     qputenv("XDG_DATA_HOME", path("home/data").toUtf8());
     const DataFiles installed = locateDataFiles(path("usr/bin"));
-    qunsetenv("XDG_DATA_HOME");
     EXPECT_EQ(installed.playerDatabase + u' ' + installed.highScores.path(),
               path("usr/share/nomilo/data.txt") + u' ' + path("home/data/nomilo/hscores.txt"));
     EXPECT_EQ(installed.highScores.read().places()[0].name, "Shipped") << "the shipped table until the first placement";
@@ -172,7 +171,6 @@ TEST_F(DataFilesTest, APortableFolderKeepsBothFilesAndAnInstallKeepsEachPlayersO
     EXPECT_EQ(lines("usr/share/nomilo/hscores.txt"), "Shipped\nb\nc\nd\ne\n9\n8\n7\n6\n5\n");
     // A list of the player's own beside it is played instead; its errors say how to go back.
     writeFile("home/data/nomilo/data.txt", "Own\nPe\tle\n");
-    qputenv("XDG_DATA_HOME", path("home/data").toUtf8());
     EXPECT_THAT(errorOf([&] { Session(locateDataFiles(path("usr/bin"))).start(); }),
                 testing::EndsWith("/home/data/nomilo/data.txt, line 2: the name \"Pe\\u0009le\" holds a character "
                                   "nobody can type. To play the shipped list again, move this file away."));
