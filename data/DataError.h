@@ -18,6 +18,11 @@ public:
         : DataError(path, 0, reason)
     {
     }
+    // The same error, then what the player can do about it.
+    DataError(const DataError &error, const QString &advice)
+        : std::runtime_error(std::string(error.what()) + ". " + advice.toStdString())
+    {
+    }
 
     // A value from a file as a message quotes it: characters nobody can type
     // spelled out, and a long value cut short, so the message stays readable.

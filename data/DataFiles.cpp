@@ -7,11 +7,22 @@
 DataFiles locateDataFiles(const QString &programDir)
 {
     const QString portable = programDir + QStringLiteral("/database/");
-    if (QFileInfo::exists(portable + QStringLiteral("data.txt")))
-        return {portable + QStringLiteral("data.txt"), HighScoreFile(portable + QStringLiteral("hscores.txt"))};
+    if (QFileInfo(portable).isDir()) {
+        const QString players = portable + QStringLiteral("data.txt");
+        return {players, HighScoreFile(portable + QStringLiteral("hscores.txt")),
+                QFileInfo::exists(players)
+                    ? QString()
+                    : QStringLiteral("A portable copy plays the player list in its database folder: copy the "
+                                     "game's data.txt back there.")};
+    }
 
     const QString shared = QDir::cleanPath(programDir + QStringLiteral("/../share/nomilo")) + u'/';
     const QString own
-        = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/nomilo/hscores.txt");
-    return {shared + QStringLiteral("data.txt"), HighScoreFile(own, shared + QStringLiteral("hscores.txt"))};
+        = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/nomilo/");
+    HighScoreFile highScores(own + QStringLiteral("hscores.txt"), shared + QStringLiteral("hscores.txt"));
+    if (QFileInfo::exists(own + QStringLiteral("data.txt"))) {
+        return {own + QStringLiteral("data.txt"), std::move(highScores),
+                QStringLiteral("To play the shipped list again, move this file away.")};
+    }
+    return {shared + QStringLiteral("data.txt"), std::move(highScores)};
 }

@@ -8,11 +8,14 @@
 struct DataFiles {
     QString playerDatabase;   // never written
     HighScoreFile highScores; // this player's own table
+    // Said after any error in the player database: how to play on.
+    QString playerDatabaseAdvice = {};
 };
 
-// Portable when the program's folder holds database/data.txt: both files are
+// Portable when the program's folder holds a database/ folder: both files are
 // read and written there. Otherwise installed: the player database and the
 // starting high-score table in <prefix>/share/nomilo beside the program's
 // bin/, and each user's own table in their data folder
-// ($XDG_DATA_HOME/nomilo, by default ~/.local/share/nomilo).
+// ($XDG_DATA_HOME/nomilo, by default ~/.local/share/nomilo), where a data.txt
+// of their own is played instead of the shipped one.
 DataFiles locateDataFiles(const QString &programDir);

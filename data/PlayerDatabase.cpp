@@ -27,9 +27,15 @@ bool hasUntypable(const QString &name)
 
 } // namespace
 
-PlayerList readPlayerDatabase(const QString &path)
+PlayerList readPlayerDatabase(const QString &path, const QString &advice)
 {
-    return parsePlayerDatabase(readFileBytes(path), path);
+    try {
+        return parsePlayerDatabase(readFileBytes(path), path);
+    } catch (const DataError &error) {
+        if (advice.isEmpty())
+            throw;
+        throw DataError(error, advice);
+    }
 }
 
 PlayerList parsePlayerDatabase(const QByteArray &bytes, const QString &path)

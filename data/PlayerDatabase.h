@@ -18,7 +18,8 @@ constexpr int kReadablePlayerLines = 1000;
 
 // Reads the player database: its names in file order, each with the origin of
 // the group it stands in. Throws DataError naming the file when it cannot be
-// read, holds no name at all, or holds a name nobody can type.
-PlayerList readPlayerDatabase(const QString &path);
+// read, holds no name at all, or holds a name nobody can type; `advice`, when
+// given, follows as a sentence of its own.
+PlayerList readPlayerDatabase(const QString &path, const QString &advice = {});
 // The same from the file's bytes; `path` names the file in errors.
 PlayerList parsePlayerDatabase(const QByteArray &bytes, const QString &path);

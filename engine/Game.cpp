@@ -41,7 +41,7 @@ Game::Game(GameView &view, RandomSource &random, DataFiles files)
 void Game::start()
 {
     view_.showHighScores(files_.highScores.read());
-    players_ = readPlayerDatabase(files_.playerDatabase);
+    players_ = readPlayerDatabase(files_.playerDatabase, files_.playerDatabaseAdvice);
     lives_ = kStartingLives;
     view_.showLives(lives_);
     score_ = 0;

@@ -157,19 +157,30 @@ TEST_F(DataFilesTest, AWritableTableInAFolderNobodyMayWriteIsWrittenOverInPlace)
     EXPECT_EQ(QDir(path("database")).entryList(QDir::Files), QStringList({"hscores.txt"}));
 }
 
-TEST_F(DataFilesTest, APortableFolderKeepsBothFilesAndAnInstallKeepsEachPlayersOwnTable)
+TEST_F(DataFilesTest, APortableFolderKeepsBothFilesAndAnInstallKeepsEachPlayersOwnTableAndList)
 {
     // <prefix>/bin beside <prefix>/share/nomilo, and the player's data folder.
     writeFile("usr/share/nomilo/hscores.txt", "Shipped\nb\nc\nd\ne\n9\n8\n7\n6\n5\n");
     qputenv("XDG_DATA_HOME", path("home/data").toUtf8());
     const DataFiles installed = locateDataFiles(path("usr/bin"));
-    qunsetenv("XDG_DATA_HOME");
     EXPECT_EQ(installed.playerDatabase + u' ' + installed.highScores.path(),
               path("usr/share/nomilo/data.txt") + u' ' + path("home/data/nomilo/hscores.txt"));
     EXPECT_EQ(installed.highScores.read().places()[0].name, "Shipped") << "the shipped table until the first placement";
     installed.highScores.place("Pat", 6);
     EXPECT_EQ(lines("home/data/nomilo/hscores.txt"), "Shipped|b|c|d|Pat|9|8|7|6|6|");
     EXPECT_EQ(lines("usr/share/nomilo/hscores.txt"), "Shipped\nb\nc\nd\ne\n9\n8\n7\n6\n5\n");
+    // A list of the player's own beside it is played instead; its errors say how to go back.
+    writeFile("home/data/nomilo/data.txt", "Own\nPe\tle\n");
+    EXPECT_THAT(errorOf([&] { Session(locateDataFiles(path("usr/bin"))).start(); }),
+                testing::EndsWith("/home/data/nomilo/data.txt, line 2: the name \"Pe\\u0009le\" holds a character "
+                                  "nobody can type. To play the shipped list again, move this file away."));
+    qunsetenv("XDG_DATA_HOME");
+    // A program folder with a database/ folder is portable, data.txt or not.
+    QDir().mkpath(path("usr/bin/database"));
+    EXPECT_THAT(
+        errorOf([&] { Session(locateDataFiles(path("usr/bin"))).start(); }),
+        testing::AllOf(testing::StartsWith(path("usr/bin/database/data.txt").toStdString() + ": cannot be opened"),
+                       testing::EndsWith("copy the game's data.txt back there.")));
 
     // The source folder is portable: the shipped files, valid, and every name
     // typeable on any keyboard.

@@ -93,6 +93,26 @@ void setBackground(QWidget *widget, QRgb colour)
     widget->setPalette(palette);
 }
 
+void setMaskedName(QLabel *label, const QString &masked, QFont largest)
+{
+    // Measured as the label lays it out: wrapped at spaces and after hyphens,
+    // a word wider than a line left whole (and so too wide).
+    const QRect area = label->contentsRect();
+    const int flags = Qt::TextWordWrap | static_cast<int>(label->alignment());
+    const int normalSize = fonts::maskedName().pixelSize();
+    for (; largest.pixelSize() > 1; largest.setPixelSize(largest.pixelSize() - 1)) {
+        const QFontMetrics metrics(largest, label);
+        const QRect wrapped = metrics.boundingRect(area, flags, masked);
+        // At the normal size the area holds two lines, the second's descent
+        // reaching past it as it always has; smaller letters stand inside it.
+        const int room = area.height() + (largest.pixelSize() == normalSize ? metrics.descent() : 0);
+        if (wrapped.width() <= area.width() && wrapped.height() <= room)
+            break;
+    }
+    label->setFont(largest);
+    label->setText(masked);
+}
+
 GameWidgets createGameWidgets(QWidget *window)
 {
     GameWidgets w;

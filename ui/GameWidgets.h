@@ -2,6 +2,7 @@
 
 #include "data/HighScoreTable.h"
 
+#include <QFont>
 #include <QRgb>
 #include <QString>
 
@@ -38,3 +39,7 @@ GameWidgets createGameWidgets(QWidget *window);
 
 // Paints a widget's background in this colour.
 void setBackground(QWidget *widget, QRgb colour);
+
+// Shows the masked name in the name label, in `largest` or, where it would not
+// show whole in that, in the largest smaller letters in which it does.
+void setMaskedName(QLabel *label, const QString &masked, QFont largest);

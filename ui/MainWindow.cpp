@@ -2,6 +2,7 @@
 
 #include "Release.h"
 #include "ui/Colours.h"
+#include "ui/Fonts.h"
 #include "ui/Pictures.h"
 #include "ui/ScreenReader.h"
 #include "ui/Spoken.h"
@@ -193,7 +194,8 @@ void MainWindow::showHighScores(const HighScoreTable &table)
 
 void MainWindow::showLevel(const Level &level, int seconds, Standing standing)
 {
-    widgets_.maskedName->setText(level.maskedName());
+    // Each name starts at the normal size.
+    setMaskedName(widgets_.maskedName, level.maskedName(), fonts::maskedName());
     widgets_.maskedName->setAccessibleDescription(spoken::maskedName(level));
     widgets_.origin->setText(QStringLiteral("This player is from ") + level.origin());
     widgets_.triedLetters->clear();
@@ -206,7 +208,9 @@ void MainWindow::showGuess(GuessResult result, const Level &level, Standing stan
     for (const QString &letter : level.triedLetters())
         tried += letter + u',';
     widgets_.triedLetters->setText(tried);
-    widgets_.maskedName->setText(level.maskedName());
+    // Never larger within a level: a letter found after a hyphen is a new
+    // place to break the line, and the name would jump.
+    setMaskedName(widgets_.maskedName, level.maskedName(), widgets_.maskedName->font());
     widgets_.maskedName->setAccessibleDescription(spoken::maskedName(level));
     screenReader_->say(spoken::guess(result, level, standing));
 }

@@ -7,7 +7,9 @@
 #   closing the window through the window manager (which writes nothing);
 # - installed with `cmake --install` and run by a new user: a placement, its
 #   name box cancelled with Escape, creates the user's own table, and the
-#   prefix keeps its files byte for byte; the window's X11 class, and its
+#   prefix keeps its files byte for byte; a list of the user's own is played
+#   instead of the shipped one, and a damaged one ends the program with an
+#   error box; the window's X11 class, and its
 #   Wayland app id under a headless weston, are those the installed desktop
 #   entry names;
 # - from the build folder's copy again, on a private accessibility bus: what a
@@ -29,10 +31,12 @@ window_named() { xdotool search --sync --onlyvisible --name "^$1\$" | tail -1; }
 main_window() { window_named 'Nomilo v1\.05  \[03-06-27\]'; }
 # Focuses a window (nothing else hands out the focus) and presses keys in it.
 press_in() { xdotool windowfocus --sync "$1" sleep 0.2 key --delay 60 "${@:2}" sleep 0.3; }
-# Waits for the program to end after $1, which it must do with status 0.
+# Waits for the program to end after $1, which it must do with status $2 (0).
 ended() {
     timeout 5 tail --pid="$pid" -f /dev/null || fail "$1 did not end the program"
-    wait "$pid" || fail "after $1 the program ended with status $?"
+    local status=0
+    wait "$pid" || status=$?
+    ((status == ${2:-0})) || fail "after $1 the program ended with status $status"
 }
 expect_scores() { printf "$1" | cmp -s - "$2" || fail "high-score file $3: $(od -c "$2" 2>&1)"; }
 
@@ -118,6 +122,20 @@ expect_scores "Ann\\r\\nBen\\r\\nCy\\r\\nDi\\r\\nI'm Stupid\\r\\n9\\r\\n8\\r\\n7
 [[ $(ls -A "$work/home/.local/share/nomilo") == hscores.txt ]] || fail "the user's folder holds more"
 snapshot | diff "$work/installed.txt" - || fail "the prefix changed"
 
+# The user's own list (Anna alone: a level is "a" and "n"); damaged, an error box ends the program.
+own=$work/home/.local/share/nomilo/data.txt
+cp "$work/portable/database/data.txt" "$own"
+installed
+main=$(main_window)
+finish_level
+press_in "$main" Escape
+ended "Escape after a level of the user's own list"
+printf 'Anna\r\nPe\tle\r\n' > "$own"
+installed
+press_in "$(window_named Nomilo)" Return
+ended "the error box of a damaged own list" 1
+rm "$own"
+
 export XDG_RUNTIME_DIR=$work/runtime
 chmod 700 "$XDG_RUNTIME_DIR"
 weston --backend=headless-backend.so --shell=kiosk-shell.so --socket=wayland-test --idle-time=0 >"$work/weston.log" 2>&1 &
@@ -133,5 +151,5 @@ kill "$pid"
 dbus-run-session -- "$(dirname "$0")/screen_reader.py" "$work/portable/nomilo" "$qt" 2>"$work/screen_reader.log" ||
     fail "with a screen reader (its log: $work/screen_reader.log)"
 echo "real window: the command line without a display; played by keyboard, held Escape, closed by the window" \
-    "manager; installed, a new user's own table, the window known by its desktop entry on X11 and Wayland;" \
-    "a level as a screen reader tells it"
+    "manager; installed, a new user's own table and own list, the window known by its desktop entry on X11 and" \
+    "Wayland; a level as a screen reader tells it"
