@@ -183,12 +183,22 @@ TEST_F(DataFilesTest, APortableFolderKeepsBothFilesAndAnInstallKeepsEachPlayersO
                        testing::EndsWith("copy the game's data.txt back there.")));
 
     // The source folder is portable: the shipped files, valid, and every name
-    // typeable on any keyboard.
+    // typeable on any keyboard; each player once, under any spelling, each
+    // country one group, and lines left for the player's own names.
     const DataFiles shipped = locateDataFiles(QStringLiteral(NOMILO_SOURCE_DIR));
     EXPECT_EQ(shipped.highScores.read().places()[4].scoreText, "5");
-    const QString all = names(readFileBytes(shipped.playerDatabase));
-    EXPECT_GE(all.count(u'|'), 300);
+    const QByteArray database = readFileBytes(shipped.playerDatabase);
+    const QString all = names(database);
     EXPECT_TRUE(QRegularExpression("^([A-Za-z]+([ '-][A-Za-z]+)*@[A-Za-z ]+\\|?)+$").match(all).hasMatch());
+    const QStringList players = all.split(u'|');
+    const QStringList spellings = QString(all).remove(QRegularExpression("[ '-]|@[^|]*")).toCaseFolded().split(u'|');
+    QSet<QString> origins;
+    for (const QString &player : players)
+        origins << player.section(u'@', 1);
+    EXPECT_GE(players.size(), 800);
+    EXPECT_EQ(QSet<QString>(spellings.begin(), spellings.end()).size(), players.size()) << "a player listed twice";
+    EXPECT_EQ(origins.size(), database.count("\n" + kHeader)) << "a country in two groups";
+    EXPECT_LE(database.count('\n'), kReadablePlayerLines - 100) << "no room left for the player's own names";
 }
 
 } // namespace
