@@ -17,7 +17,7 @@ class WindowTest : public GameFixture {
 protected:
     void open(const QString &scores = "40 30 20 10 5")
     {
-        writePlayers({"Testland:Anna", "Denmark:Kristoffer Christensen Andersen"});
+        writePlayers({"Testland:Anna", "Denmark:Kristoffer Christensen Andersen", "Denmark:Kristoffer Andersen"});
         writeScores("Ann Ben Cy Di Ed", scores);
         window = std::make_unique<MainWindow>(files(), random);
         QObject::connect(window.get(), &MainWindow::ended, [this](int status) { endings.push_back(status); });
@@ -111,7 +111,7 @@ protected:
 
 TEST_F(WindowTest, LooksAsDesignedFromTheStartToTheTimeUpAndWithALongName)
 {
-    random.picks = {0, 1, 0};
+    random.picks = {0, 1, 2};
     open();
     EXPECT_EQ(window->windowTitle() + (window->minimumSize() == window->maximumSize() ? " fixed" : ""),
               "Nomilo v1.05  [03-06-27] fixed");
@@ -134,8 +134,9 @@ TEST_F(WindowTest, LooksAsDesignedFromTheStartToTheTimeUpAndWithALongName)
     expectLooksLike("long-name");
     inNextBox<QMessageBox>([](QMessageBox *box) { box->accept(); });
     typeAndEnter("d");
-    EXPECT_EQ(w().maskedName->text() + w().maskedName->font().toString(), "...." + fonts::maskedName().toString())
-        << "the next name that fits is back at the normal size";
+    EXPECT_EQ(w().maskedName->text() + w().maskedName->font().toString(),
+              ".......... ........" + fonts::maskedName().toString())
+        << "the next name, two lines that fit, is back at the normal size";
     window->close();
     EXPECT_EQ(endings, std::vector<int>({0})) << "closing the window ends the program";
 }
