@@ -15,6 +15,7 @@
 #ifdef Q_OS_UNIX
 #include <QDeadlineTimer>
 #include <QThread>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #endif
@@ -102,6 +103,29 @@ bool writeAll(QFileDevice &file, const QByteArray &bytes)
     return true;
 }
 
+// A write past the size the system allows a file sends SIGXFSZ, which ends
+// the program; while a table is saved it is ignored instead, so the write
+// fails like one to a full disk, and the player is told.
+class SizeLimitAsError {
+public:
+#ifdef Q_OS_UNIX
+    SizeLimitAsError()
+    {
+        struct sigaction ignore = {};
+        ignore.sa_handler = SIG_IGN;
+        ::sigaction(SIGXFSZ, &ignore, &before_);
+    }
+    ~SizeLimitAsError()
+    {
+        ::sigaction(SIGXFSZ, &before_, nullptr);
+    }
+    Q_DISABLE_COPY_MOVE(SizeLimitAsError)
+
+private:
+    struct sigaction before_ = {};
+#endif
+};
+
 } // namespace
 
 HighScoreTable parseHighScores(const QByteArray &bytes, const QString &path)
@@ -159,6 +183,7 @@ HighScoreTable HighScoreFile::read() const
 
 std::optional<int> HighScoreFile::place(const QString &name, int score) const
 {
+    const SizeLimitAsError sizeLimit;
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder))
         throw SaveError(path_, QStringLiteral("its folder cannot be created"));
