@@ -97,6 +97,8 @@ TEST_F(WindowTest, LooksAsDesignedFromTheStartToTheTimeUp)
     EXPECT_LE((window->geometry().center() - window->screen()->availableGeometry().center()).manhattanLength(), 8);
     EXPECT_EQ(window->windowIcon().availableSizes(), QList<QSize>({{32, 32}, {48, 48}, {64, 64}})) << "the trophy";
     expectLooksLike("start");
+    key(QEvent::KeyPress, Qt::Key_Tab); // the keyboard's way to the button
+    expectLooksLike("focused-button");
     typeAndEnter("a");
     EXPECT_EQ(counters(), "10 (10 lives), 1 (score 1), 100 (100 seconds left), Ed (place 5, Ed), 5 (5 points)");
     key(QEvent::KeyPress, Qt::Key_A, "A");
