@@ -126,25 +126,22 @@ bool writeAll(QFileDevice &file, const QByteArray &bytes)
 // A write past the size the system allows a file sends SIGXFSZ, which ends
 // the program; while a table is saved it is ignored instead, so the write
 // fails like one to a full disk, and the player is told.
+#ifdef Q_OS_UNIX
 class SizeLimitAsError {
 public:
-#ifdef Q_OS_UNIX
     SizeLimitAsError()
     {
         struct sigaction ignore = {};
         ignore.sa_handler = SIG_IGN;
         ::sigaction(SIGXFSZ, &ignore, &before_);
     }
-    ~SizeLimitAsError()
-    {
-        ::sigaction(SIGXFSZ, &before_, nullptr);
-    }
+    ~SizeLimitAsError() { ::sigaction(SIGXFSZ, &before_, nullptr); }
     Q_DISABLE_COPY_MOVE(SizeLimitAsError)
 
 private:
     struct sigaction before_ = {};
-#endif
 };
+#endif
 
 } // namespace
 
@@ -204,7 +201,9 @@ HighScoreTable HighScoreFile::read() const
 
 std::optional<int> HighScoreFile::place(const QString &name, int score) const
 {
+#ifdef Q_OS_UNIX
     const SizeLimitAsError sizeLimit;
+#endif
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder))
         throw SaveError(path_, QStringLiteral("its folder cannot be created"));

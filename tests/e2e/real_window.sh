@@ -82,6 +82,7 @@ expect_scores 'Ann\r\nBen\r\nCy\r\nDi\r\nXena\r\n40\r\n30\r\n20\r\n10\r\n8\r\n' 
 printf '%5000s\r\nBen\r\nCy\r\nDi\r\nEd\r\n9\r\n8\r\n7\r\n6\r\n-1\r\n' Long > "$work/large.txt"
 save_refused() {
     cp "$work/large.txt" "$scores"
+    # shellcheck disable=SC2046 # ten misses, each a key and Return
     press_in "$(main_window)" $(printf '7 Return %.0s' {1..10})
     press_in "$(window_named Nomilo)" Return
     kill -0 "$pid" 2>/dev/null || fail "a save the system refused ended the program ($1)"
@@ -158,5 +159,5 @@ kill "$pid"
 dbus-run-session -- "$(dirname "$0")/screen_reader.py" "$work/portable/nomilo" 2>"$work/screen_reader.log" ||
     fail "with a screen reader (its log: $work/screen_reader.log)"
 echo "real window: the command line without a display; played by keyboard, held Escape, closed by the window" \
-    "manager; saves refused under a file size limit, beside the table and in place; installed, a new user's own table, the window known by its desktop entry on X11 and Wayland;" \
-    "a level as a screen reader tells it"
+    "manager; saves refused under a file size limit, beside the table and in place; installed, a new user's" \
+    "own table, the window known by its desktop entry on X11 and Wayland; a level as a screen reader tells it"
