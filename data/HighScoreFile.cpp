@@ -15,6 +15,7 @@
 #ifdef Q_OS_UNIX
 #include <QDeadlineTimer>
 #include <QThread>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #endif
@@ -26,9 +27,29 @@ constexpr int kLines = 2 * kPlaces;
 // Another copy holds the lock for a few milliseconds while it saves; a lock
 // left by a copy that crashed is taken over at once.
 constexpr int kLockTimeoutMs = 3000;
-// Said after every fault of a table's file: how to play on.
-const QString kFreshTable = QStringLiteral(" To start a fresh table, move this file away or delete it: the game makes "
-                                           "a new one at the next placement.");
+
+// Said after every fault of a table's file: how to play on. Moving the file
+// away or deleting it takes a folder the player may write; in one only its
+// owner may (a portable copy in a shared folder), the player is told who can,
+// and what they may do themselves when the file is writable to them.
+QString freshTable(const QString &path)
+{
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.exists() || folder.isWritable()) {
+        return QStringLiteral(" To start a fresh table, move this file away or delete it: the game makes a new one at "
+                              "the next placement.");
+    }
+    const QString owner = folder.owner();
+    QString advice = QStringLiteral(" To start a fresh table, ask %1 to move this file away or delete it (you may "
+                                    "not): the game makes a new one at the next placement.")
+                         .arg(owner.isEmpty() ? QStringLiteral("the owner of its folder")
+                                              : owner + QStringLiteral(", who owns its folder,"));
+    if (QFileInfo(path).isWritable()) {
+        advice += QStringLiteral(" Or, as you may write it, mend it in a text editor, or make it a fresh table "
+                                 "yourself: five empty lines, then five lines of 0.");
+    }
+    return advice;
+}
 
 // A score line as a number: decimal notation only, blanks around it allowed.
 // Qt's own parser would also take "inf", "nan" and the like, which no score
@@ -102,6 +123,26 @@ bool writeAll(QFileDevice &file, const QByteArray &bytes)
     return true;
 }
 
+// A write past the size the system allows a file sends SIGXFSZ, which ends
+// the program; while a table is saved it is ignored instead, so the write
+// fails like one to a full disk, and the player is told.
+#ifdef Q_OS_UNIX
+class SizeLimitAsError {
+public:
+    SizeLimitAsError()
+    {
+        struct sigaction ignore = {};
+        ignore.sa_handler = SIG_IGN;
+        ::sigaction(SIGXFSZ, &ignore, &before_);
+    }
+    ~SizeLimitAsError() { ::sigaction(SIGXFSZ, &before_, nullptr); }
+    Q_DISABLE_COPY_MOVE(SizeLimitAsError)
+
+private:
+    struct sigaction before_ = {};
+};
+#endif
+
 } // namespace
 
 HighScoreTable parseHighScores(const QByteArray &bytes, const QString &path)
@@ -112,7 +153,7 @@ HighScoreTable parseHighScores(const QByteArray &bytes, const QString &path)
                         QStringLiteral("the file ends here, but a high-score file has %1 lines: "
                                        "five names, then five scores.")
                                 .arg(kLines)
-                            + kFreshTable);
+                            + freshTable(path));
     }
     HighScoreTable::Places places;
     for (int index = 0; index < kPlaces; ++index) {
@@ -120,7 +161,8 @@ HighScoreTable parseHighScores(const QByteArray &bytes, const QString &path)
         const std::optional<double> points = scoreValue(score);
         if (!points) {
             throw DataError(path, kPlaces + index + 1,
-                            QStringLiteral("the score %1 is not a number.").arg(DataError::quote(score)) + kFreshTable);
+                            QStringLiteral("the score %1 is not a number.").arg(DataError::quote(score))
+                                + freshTable(path));
         }
         places[index] = {lines[index], score, *points};
     }
@@ -159,6 +201,9 @@ HighScoreTable HighScoreFile::read() const
 
 std::optional<int> HighScoreFile::place(const QString &name, int score) const
 {
+#ifdef Q_OS_UNIX
+    const SizeLimitAsError sizeLimit;
+#endif
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder))
         throw SaveError(path_, QStringLiteral("its folder cannot be created"));

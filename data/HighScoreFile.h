@@ -10,7 +10,8 @@
 
 // The file's ten lines: five names, then five scores; lines after the tenth
 // are ignored. Throws DataError naming `path` and the line when the file is
-// short or a score is not a number.
+// short or a score is not a number, and saying how the player reading it can
+// start a fresh table there.
 HighScoreTable parseHighScores(const QByteArray &bytes, const QString &path);
 
 // The ten lines, each ending in CR LF. Throws SaveError naming `path` when a

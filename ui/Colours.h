@@ -6,7 +6,7 @@
 namespace colour {
 constexpr QRgb kDuskyBlue = qRgb(64, 62, 111);   // headings and the rules box
 constexpr QRgb kPaleText = qRgb(236, 236, 247);  // text on the blue labels
-constexpr QRgb kDeepBlue = qRgb(1, 1, 105);      // the origin line
+constexpr QRgb kDeepBlue = qRgb(1, 1, 105);      // the origin line, the focused button's mark
 constexpr QRgb kLightGrey = qRgb(224, 224, 224); // the counters, and the clock while time is left
 constexpr QRgb kGrey = qRgb(192, 192, 192);      // the letter box until first typed in, the tried letters
 constexpr QRgb kPaleGreen = qRgb(234, 255, 239); // first place of the high-score table

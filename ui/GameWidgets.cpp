@@ -3,6 +3,7 @@
 #include "engine/Game.h"
 #include "ui/AccessibleRoles.h"
 #include "ui/Colours.h"
+#include "ui/FocusMarkedButton.h"
 #include "ui/Fonts.h"
 #include "ui/OneLetterValidator.h"
 
@@ -142,7 +143,7 @@ GameWidgets createGameWidgets(QWidget *window)
     w.letterBox->setAlignment(Qt::AlignCenter);
     w.letterBox->setAccessibleName(QStringLiteral("Letter"));
 
-    w.guessButton = new QPushButton(QStringLiteral("Enter letter"), window);
+    w.guessButton = new FocusMarkedButton(QStringLiteral("Enter letter"), window);
     w.guessButton->setObjectName(QStringLiteral("guessButton"));
     w.guessButton->setGeometry(8, 120, 81, 17);
     w.guessButton->setDefault(true);

@@ -253,10 +253,16 @@ void MainWindow::stopClock()
 void MainWindow::showLetterTried(bool tried)
 {
     setBackground(widgets_.letterBoxFrame, tried ? colour::kLightRed : colour::kWhite);
+    // Heard as it is typed, before Enter costs a life: once, not again for
+    // the same letter in the other case.
+    const QString letter = widgets_.letterBox->text();
+    if (tried && std::exchange(triedLetterSaid_, letter.toCaseFolded()) != letter.toCaseFolded())
+        screenReader_->say(spoken::alreadyTried(letter));
 }
 
 void MainWindow::clearLetterBox()
 {
+    triedLetterSaid_.clear();
     widgets_.letterBox->clear();
 }
 

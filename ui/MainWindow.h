@@ -67,5 +67,8 @@ private:
     bool started_ = false;
     bool ended_ = false;
     bool escapePressedHere_ = false;
+    // The letter last said to be tried before, case folded, until the game
+    // empties the letter box for the next guess.
+    QString triedLetterSaid_;
     QTimer escapeRelease_;
 };

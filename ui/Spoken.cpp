@@ -67,6 +67,11 @@ QString level(const Level &level, int seconds, Standing standing)
         .arg(from, maskedName(level), count(seconds, "second", "seconds") + u'.', hiddenAndStanding(level, standing));
 }
 
+QString alreadyTried(const QString &letter)
+{
+    return sayLetter(letter) + QStringLiteral(": already tried in this level.");
+}
+
 QString clockWarning(int secondsLeft, ClockWarning warning)
 {
     if (warning == ClockWarning::TimeUp)

@@ -14,6 +14,8 @@ QString maskedName(const Level &level);
 QString guess(GuessResult result, const Level &level, Standing standing);
 // "New name, from Sweden: 4 blanks, space, 4 blanks. 95 seconds. 8 letters hidden. 12 lives left. Score 6."
 QString level(const Level &level, int seconds, Standing standing);
+// A letter in the letter box that was tried before: "a: already tried in this level.".
+QString alreadyTried(const QString &letter);
 // What the clock's warning means, when it begins: "Time is running out: 5 seconds left.".
 QString clockWarning(int secondsLeft, ClockWarning warning);
 

@@ -5,6 +5,9 @@
 #   levels finished through the "Congratulations!!!" box, a score placed with
 #   a typed name, held Escape, and the two ways out: releasing Escape, and
 #   closing the window through the window manager (which writes nothing);
+#   under a file size limit, a save the system refuses, beside the table and
+#   in place (played by another user than the folder's owner): the game says
+#   so, plays on, and the table stays byte for byte;
 # - installed with `cmake --install` and run by a new user: a placement, its
 #   name box cancelled with Escape, creates the user's own table, and the
 #   prefix keeps its files byte for byte; a list of the user's own is played
@@ -58,7 +61,8 @@ cp "$build/nomilo" "$work/portable/"
 scores=$work/portable/database/hscores.txt
 printf '<------------------------Testland\r\nAnna\r\n<--END-->\r\n' > "$work/portable/database/data.txt"
 printf 'Ann\r\nBen\r\nCy\r\nDi\r\nEd\r\n40\r\n30\r\n20\r\n10\r\n5\r\n' > "$scores"
-"$work/portable/nomilo" &
+# The system lets the game write files of 4 KiB at most: enough for a table.
+(ulimit -f 4 && exec "$work/portable/nomilo") &
 pid=$!
 main=$(main_window)
 sleep 0.3
@@ -80,6 +84,19 @@ finish_level # 8 points: place 5
 lose_lives 14 z
 press_in "$(window_named Nomilo)" ctrl+a X e n a Return
 expect_scores 'Ann\r\nBen\r\nCy\r\nDi\r\nXena\r\n40\r\n30\r\n20\r\n10\r\n8\r\n' "$scores" "after the placement"
+# A table larger than that, whose last place a score of 0 takes: the system
+# refuses the save, and the game says so, plays on and leaves the table as it was.
+printf '%5000s\r\nBen\r\nCy\r\nDi\r\nEd\r\n9\r\n8\r\n7\r\n6\r\n-1\r\n' Long > "$work/large.txt"
+save_refused() {
+    cp "$work/large.txt" "$scores"
+    # shellcheck disable=SC2046 # ten misses, each a key and Return
+    press_in "$(main_window)" $(printf '7 Return %.0s' {1..10})
+    press_in "$(window_named Nomilo)" Return
+    kill -0 "$pid" 2>/dev/null || fail "a save the system refused ended the program ($1)"
+    press_in "$(window_named Nomilo)" Return # the box that says why
+    cmp -s "$work/large.txt" "$scores" || fail "a save the system refused changed the table ($1)"
+}
+save_refused "saved beside the table"
 
 # Holding Escape does not end the program; releasing it does.
 xdotool windowfocus --sync "$main" keydown Escape sleep 2
@@ -96,6 +113,18 @@ pid=$!
 press_in "$(main_window)" a Return alt+F4
 ended "closing the window"
 cmp -s "$work/before.txt" "$scores" || fail "closing the window changed the high-score file"
+
+# A portable copy in a folder only its owner may write, played by another
+# user: the table, which everyone may write, is saved in place.
+chmod 555 "$work/portable/database" && chmod 666 "$scores"
+player=() # root may write any folder: then the player is nobody
+((EUID)) || { install -m 644 "$XAUTHORITY" "$work/xauthority" &&
+    player=(setpriv --reuid=65534 --regid=65534 --clear-groups env XAUTHORITY="$work/xauthority" HOME=/nonexistent); }
+(ulimit -f 4 && exec "${player[@]}" "$work/portable/nomilo") &
+pid=$!
+save_refused "saved in place"
+kill "$pid"
+chmod 755 "$work/portable/database"
 
 # Installed. Without seeing the window no score above 0 is certain with the
 # shipped names, and 0 (ten misses with "7": no name holds a digit) earns no
@@ -151,5 +180,6 @@ kill "$pid"
 dbus-run-session -- "$(dirname "$0")/screen_reader.py" "$work/portable/nomilo" "$qt" 2>"$work/screen_reader.log" ||
     fail "with a screen reader (its log: $work/screen_reader.log)"
 echo "real window: the command line without a display; played by keyboard, held Escape, closed by the window" \
-    "manager; installed, a new user's own table and own list, the window known by its desktop entry on X11 and" \
-    "Wayland; a level as a screen reader tells it"
+    "manager; saves refused under a file size limit, beside the table and in place; installed, a new user's" \
+    "own table and own list, the window known by its desktop entry on X11 and Wayland; a level as a screen" \
+    "reader tells it"
