@@ -59,11 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QStringList names = ascii ? expected(oracle::lines(bytes)) : QStringList();
     try {
         QStringList found;
-        for (const Player &player : parsePlayerDatabase(bytes, kPath)) {
-            const QString &name = player.name;
+        for (const auto &[name, origin] : parsePlayerDatabase(bytes, kPath)) {
             FUZZ_CHECK(!name.isEmpty() && !name.front().isSpace() && !name.back().isSpace());
             FUZZ_CHECK(!untypable(name));
-            found << name + u'@' + player.origin;
+            found << name + u'@' + origin;
         }
         FUZZ_CHECK(!ascii || found == names);
     } catch (const DataError &error) {
