@@ -17,8 +17,7 @@ inline void PrintTo(const QString &text, std::ostream *out)
 
 // Records what the game shows, in place of the window, and plays the letter
 // box: each change of its text goes to the game, as in the window.
-class FakeView : public GameView {
-public:
+struct FakeView : GameView {
     struct Box {
         bool asksName, clockRunning; // clockRunning: whether the clock ran as it opened
         QString text, title, defaultName;

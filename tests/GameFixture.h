@@ -83,8 +83,7 @@ struct Session {
 };
 
 // A program folder of its own with database/ files, and a game in it.
-class GameFixture : public ::testing::Test {
-protected:
+struct GameFixture : ::testing::Test {
     QTemporaryDir dir;
 
     QString path(const QString &relative) const { return dir.path() + u'/' + relative; }
