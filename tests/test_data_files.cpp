@@ -144,10 +144,9 @@ TEST_F(DataFilesTest, AWritableTableInAFolderNobodyMayWriteIsWrittenOverInPlaceO
         std::cerr << told << '\n';
         const std::string ask = "ask root, who owns its folder, to move this file away or delete it (you may not): "
                                 "the game makes a new one at the next placement.";
-        const bool asked = told.find(ask + '\n') != told.npos
-            && told.ends_with(ask
-                              + " Or, as you may write it, mend it in a text editor, or make it a fresh table "
-                                "yourself: five empty lines, then five lines of 0.");
+        const std::string mend = " Or, as you may write it, mend it in a text editor, or make it a fresh table "
+                                 "yourself: five empty lines, then five lines of 0.";
+        const bool asked = told.find(ask + '\n') != told.npos && told.ends_with(ask + mend);
         ::_exit(place == 3 && error.ends_with(": File too large") && asked ? 0 : 1);
     }
     int status = -1;
