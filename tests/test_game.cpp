@@ -43,7 +43,7 @@ TEST_F(RulesTest, ANewGameShowsTheTableAMaskedNameAndFreshCounters)
     EXPECT_EQ(drawn, QSet<int>({0, 1, 2})) << "the clock-seeded source draws every name, and no other";
 }
 
-TEST_F(RulesTest, TheAnnaStoryScoresNewLettersOnceAndChargesForRepeats)
+TEST_F(RulesTest, TheAnnaStoryScoresNewLettersOnceChargesForRepeatsAndItsLastLifeStartsACleanGame)
 {
     // Then a name of letters the player sees as one each: a mathematical
     // letter, a Deseret capital whose small form is U+10428, an accent typed
@@ -72,6 +72,21 @@ TEST_F(RulesTest, TheAnnaStoryScoresNewLettersOnceAndChargesForRepeats)
               "\u00C9\U0001D49C\U00010400 . [\U0001D49C \U00010428 e\u0301] lives 11 score 7 time 95, box new");
     game.guess("\u03A3"); // a capital sigma finds the final one
     EXPECT_EQ(boxes(game.view).section(u'|', 3), "Congratulations!!!:\u00C9\U0001D49C\U00010400 \u03C2:ticking");
+
+    // A new game: its last life, lost to a letter tried before, starts a
+    // clean new game that the losing guess leaves no trace in.
+    game.view.boxes.clear();
+    game.start();
+    for (int i = 0; i < 8; ++i)
+        game.guess("q");
+    game.guess("z");
+    game.view.type("Z");
+    game.guess("Z"); // tried before: the last life
+    EXPECT_EQ(boxes(game.view), ":Game Over.. You scored 0\nIt was Anna:stopped") << "the clock stops first";
+    EXPECT_EQ(game.view.seen(), ".... [] lives 10 score 0 time 100, box new");
+    // Nothing of the old game is remembered, and the clock runs again.
+    game.view.type("z");
+    EXPECT_EQ(game.view.seen().right(7) + (game.view.clockRunning ? " ticking" : ""), "box new ticking");
 }
 
 TEST_F(RulesTest, ALongGameShortensTheLevelsAndKeepsItsCountsWithinTheirLimits)
@@ -125,22 +140,6 @@ TEST_F(RulesTest, TheClockCountsDownWarnsAndThenTakesALifeEverySecond)
     game.ticks(93);
     game.guess("a", "l");
     EXPECT_EQ(game.view.seen(), ".. [] lives 10 score 8 time 90 running out, box new");
-}
-
-TEST_F(RulesTest, TheLastLifeStartsACleanNewGameThatTheLosingGuessLeavesNoTraceIn)
-{
-    Session &game = newGame({"Testland:Anna"});
-    game.start();
-    for (int i = 0; i < 8; ++i)
-        game.guess("q");
-    game.guess("z");
-    game.view.type("Z");
-    game.guess("Z"); // tried before: the last life
-    EXPECT_EQ(boxes(game.view), ":Game Over.. You scored 0\nIt was Anna:stopped") << "the clock stops first";
-    EXPECT_EQ(game.view.seen(), ".... [] lives 10 score 0 time 100, box new");
-    // Nothing of the old game is remembered, and the clock runs again.
-    game.view.type("z");
-    EXPECT_EQ(game.view.seen().right(7) + (game.view.clockRunning ? " ticking" : ""), "box new ticking");
 }
 
 // The case's name, the five scores in the file, the final score, the place it
