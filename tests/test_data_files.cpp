@@ -31,7 +31,7 @@ std::string scoresError(const QString &scores)
     return errorOf([&] { parseHighScores(("a\nb\nc\nd\ne\n" + scores).toUtf8(), "hs"); });
 }
 
-TEST_F(DataFilesTest, PlayerLinesAreJudgedExactlyAndInOrder)
+TEST_F(DataFilesTest, PlayerLinesAreJudgedExactlyAndInOrderAsAnyEditorWroteThem)
 {
     // Names are trimmed; the end marker and a header count only as they
     // stand, so with a space first, or in lower case, they are names; a line
@@ -49,10 +49,8 @@ TEST_F(DataFilesTest, PlayerLinesAreJudgedExactlyAndInOrder)
     const QByteArray thousand = "// comment\n" + QByteArray("N\n").repeated(1000);
     EXPECT_EQ(names(thousand).count(u'|'), 998) << "only the first 1000 lines are read";
     EXPECT_EQ(names(thousand.mid(11)).count(u'|'), 999);
-}
 
-TEST_F(DataFilesTest, FilesFromOtherEditorsReadTheSame)
-{
+    // Files from other editors read the same.
     const QString text = kHeader + "Land\nFirst\nM\u00FCller\n<--END-->\nAfter\n";
     QStringEncoder le(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
     QStringEncoder be(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
