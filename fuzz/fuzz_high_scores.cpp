@@ -19,10 +19,9 @@ const QString kPath = QStringLiteral("/x/hscores.txt");
 // The line an ASCII file must be refused at, or 0 when it must be read.
 int faultyLine(const QStringList &lines)
 {
-    for (int line = 6; line <= 10; ++line) {
+    for (int line = 6; line <= 10; ++line)
         if (lines.size() < 10 || !oracle::isNumber(lines[line - 1]))
             return lines.size() < 10 ? static_cast<int>(lines.size()) + 1 : line;
-    }
     return 0;
 }
 
