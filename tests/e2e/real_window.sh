@@ -170,7 +170,6 @@ kill "$pid"
 # As a screen reader meets it, on an accessibility bus of its own.
 dbus-run-session -- "$(dirname "$0")/screen_reader.py" "$work/portable/nomilo" "$qt" 2>"$work/screen_reader.log" ||
     fail "with a screen reader (its log: $work/screen_reader.log)"
-echo "real window: the command line without a display; played by keyboard, held Escape, closed by the window" \
-    "manager; saves refused under a file size limit, beside the table and in place; installed, a new user's" \
-    "own table and own list, the window known by its desktop entry on X11 and Wayland; a level as a screen" \
-    "reader tells it"
+echo "real window: the command line without a display; played by keyboard, held Escape, closed by the window manager;" \
+    "saves refused under a file size limit, beside the table and in place; installed, a new user's own table and" \
+    "own list, the window known by its desktop entry on X11 and Wayland; a level as a screen reader tells it"
