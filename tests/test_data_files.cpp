@@ -69,12 +69,10 @@ TEST_F(DataFilesTest, PlayerLinesAreJudgedExactlyAndInOrderAsAnyEditorWroteThem)
 
 TEST_F(DataFilesTest, DamagedFilesAreErrorsNamingTheFileAndLine)
 {
-    EXPECT_THAT(errorOf([] { names("// only a comment\r\n<--END-->\r\n"); }),
-                HasSubstr("data.txt: holds no player names"));
+    EXPECT_THAT(errorOf([] { names("// a comment\r\n<--END-->\r\n"); }), HasSubstr("data.txt: holds no player names"));
     // White space at the ends is invisible and trimmed; inside, a character
     // nobody can type would make a name nobody can finish.
-    EXPECT_EQ(names("\u00A0Pel\u00E9\t\n<------------------------\tLand\u3000\nM\u00FCller "),
-              "Pel\u00E9@|M\u00FCller@Land");
+    EXPECT_EQ(names("\u00A0Pel\u00E9\t\n" + kHeader + "\tLand\u3000\nM\u00FCller "), "Pel\u00E9@|M\u00FCller@Land");
     for (const char *inside : {"\t", "\u00AD", "\u200B", "\uE000", "\u2028", "\U000E0001"})
         EXPECT_THAT(errorOf([&] { names(QByteArray("Good\nPe") + inside + "le\n"); }),
                     HasSubstr(QStringLiteral("line 2: the name \"Pe\\u%1le\" holds a character nobody can type")
