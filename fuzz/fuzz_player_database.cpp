@@ -67,12 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(!ascii || found == names);
     } catch (const DataError &error) {
         const QString message = QString::fromUtf8(error.what());
-        FUZZ_CHECK(message.startsWith(kPath + QStringLiteral(": "))
-                   || message.startsWith(kPath + QStringLiteral(", line ")));
-        FUZZ_CHECK(!ascii
-                   || (names.isEmpty()
-                       && message.endsWith(QStringLiteral("holds no player names; the game needs at least one")))
-                   || (names.size() == 1 && message.startsWith(kPath + QStringLiteral(", ") + names[0] + u':')));
+        FUZZ_CHECK(message.startsWith(kPath + ": ") || message.startsWith(kPath + ", line "));
+        FUZZ_CHECK(!ascii || (names.isEmpty() && message.endsWith("holds no player names; the game needs at least one"))
+                   || (names.size() == 1 && message.startsWith(kPath + ", " + names[0] + u':')));
     }
     return 0;
 }
