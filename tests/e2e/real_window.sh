@@ -22,8 +22,7 @@
 #   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/real_window.sh build /tmp/work "Nomilo 1.05" 6.4.2
 # (the last: the Qt version the game was built with).
 set -euo pipefail
-build=$1 work=$2 version=$3 qt=$4
-pid= wm= weston=
+build=$1 work=$2 version=$3 qt=$4 pid= wm= weston=
 trap 'kill -9 $pid $wm $weston 2>/dev/null || true' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # The id of the visible window with this exact title, waiting for it.
