@@ -19,10 +19,9 @@ const QString kPath = QStringLiteral("/x/hscores.txt");
 // The line an ASCII file must be refused at, or 0 when it must be read.
 int faultyLine(const QStringList &lines)
 {
-    for (int line = 6; line <= 10; ++line) {
+    for (int line = 6; line <= 10; ++line)
         if (lines.size() < 10 || !oracle::isNumber(lines[line - 1]))
             return lines.size() < 10 ? static_cast<int>(lines.size()) + 1 : line;
-    }
     return 0;
 }
 
@@ -44,16 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     }
     FUZZ_CHECK(!ascii || faultyLine(lines) == 0);
-    for (int place = 0; ascii && place < 5; ++place)
-        FUZZ_CHECK(table.places()[place].name.toLatin1() == lines[place]
-                   && table.places()[place].scoreText.toLatin1() == lines[place + 5]);
-
-    // Written and read back: the same table.
-    const QByteArray written = formatHighScores(table, kPath);
-    const HighScoreTable again = parseHighScores(written, kPath);
-    for (int place = 0; place < 5; ++place)
-        FUZZ_CHECK(again.places()[place].name == table.places()[place].name
-                   && again.places()[place].scoreText == table.places()[place].scoreText
-                   && again.places()[place].points == table.places()[place].points);
+    // Each place as its lines hold it, and the same once written and read back.
+    const HighScoreTable again = parseHighScores(formatHighScores(table, kPath), kPath);
+    for (int place = 0; place < 5; ++place) {
+        const HighScore &read = table.places()[place], &back = again.places()[place];
+        FUZZ_CHECK(!ascii || (read.name.toLatin1() == lines[place] && read.scoreText.toLatin1() == lines[place + 5]));
+        FUZZ_CHECK(back.name == read.name && back.scoreText == read.scoreText && back.points == read.points);
+    }
     return 0;
 }

@@ -59,21 +59,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QStringList names = ascii ? expected(oracle::lines(bytes)) : QStringList();
     try {
         QStringList found;
-        for (const Player &player : parsePlayerDatabase(bytes, kPath)) {
-            const QString &name = player.name;
+        for (const auto &[name, origin] : parsePlayerDatabase(bytes, kPath)) {
             FUZZ_CHECK(!name.isEmpty() && !name.front().isSpace() && !name.back().isSpace());
             FUZZ_CHECK(!untypable(name));
-            found << name + u'@' + player.origin;
+            found << name + u'@' + origin;
         }
         FUZZ_CHECK(!ascii || found == names);
     } catch (const DataError &error) {
         const QString message = QString::fromUtf8(error.what());
-        FUZZ_CHECK(message.startsWith(kPath + QStringLiteral(": "))
-                   || message.startsWith(kPath + QStringLiteral(", line ")));
-        FUZZ_CHECK(!ascii
-                   || (names.isEmpty()
-                       && message.endsWith(QStringLiteral("holds no player names; the game needs at least one")))
-                   || (names.size() == 1 && message.startsWith(kPath + QStringLiteral(", ") + names[0] + u':')));
+        FUZZ_CHECK(message.startsWith(kPath + ": ") || message.startsWith(kPath + ", line "));
+        FUZZ_CHECK(!ascii || (names.isEmpty() && message.endsWith("holds no player names; the game needs at least one"))
+                   || (names.size() == 1 && message.startsWith(kPath + ", " + names[0] + u':')));
     }
     return 0;
 }

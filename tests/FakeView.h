@@ -17,12 +17,10 @@ inline void PrintTo(const QString &text, std::ostream *out)
 
 // Records what the game shows, in place of the window, and plays the letter
 // box: each change of its text goes to the game, as in the window.
-class FakeView : public GameView {
-public:
+struct FakeView : GameView {
     struct Box {
-        bool asksName;
+        bool asksName, clockRunning; // clockRunning: whether the clock ran as it opened
         QString text, title, defaultName;
-        bool clockRunning;
     };
     Game *game = nullptr;
     QString maskedName, origin, letterBox, answer; // answer: typed into the next name box
@@ -47,20 +45,17 @@ public:
     void showLives(int value) override { lives = value; }
     void showScore(int value) override { score = value; }
     void showClock(int seconds, ClockWarning look) override { secondsLeft = seconds, warning = look; }
-    void warnOfClock(ClockWarning look, int seconds) override
-    {
-        warnings << QString::number(seconds) + clock[int(look)];
-    }
+    void warnOfClock(ClockWarning look, int left) override { warnings << QString::number(left) + clock[int(look)]; }
     void startClock() override { clockRunning = true; }
     void stopClock() override { clockRunning = false; }
     void showLetterTried(bool value) override { letterTried = value; }
     void clearLetterBox() override { type(QString()); }
     void focusLetterBox() override { ++focusCount; }
-    void pause(int milliseconds) override { open({false, QString::number(milliseconds), "pause", {}, false}); }
-    void message(const QString &text, const QString &title) override { open({false, text, title, {}, false}); }
+    void pause(int milliseconds) override { open({false, clockRunning, QString::number(milliseconds), "pause", {}}); }
+    void message(const QString &text, const QString &title) override { open({false, clockRunning, text, title, {}}); }
     QString askName(const QString &prompt, const QString &defaultName) override
     {
-        open({true, prompt, {}, defaultName, false});
+        open({true, clockRunning, prompt, {}, defaultName});
         return std::exchange(answer, {});
     }
 
@@ -69,13 +64,9 @@ public:
     // What the player sees at a glance.
     QString seen() const
     {
-        return QStringLiteral("%1 [%2] lives %3 score %4 time %5%6, box %7")
-            .arg(maskedName, tried.join(u' '))
-            .arg(lives)
-            .arg(score)
-            .arg(secondsLeft)
-            .arg(clock[static_cast<int>(warning)])
-            .arg(letterTried ? (*letterTried ? "tried" : "new") : "untouched");
+        return QString::asprintf("%ls [%ls] lives %d score %d time %d%s, box %s", qUtf16Printable(maskedName),
+                                 qUtf16Printable(tried.join(u' ')), lives, score, secondsLeft, clock[int(warning)],
+                                 letterTried ? (*letterTried ? "tried" : "new") : "untouched");
     }
 
 private:
@@ -84,9 +75,8 @@ private:
         std::tie(maskedName, origin, tried, standing)
             = std::tuple(level.maskedName(), level.origin(), level.triedLetters(), told);
     }
-    void open(Box box)
+    void open(const Box &box)
     {
-        box.clockRunning = clockRunning;
         boxes.push_back(box);
         whileBoxIsOpen ? whileBoxIsOpen(box) : void();
     }

@@ -23,16 +23,17 @@ std::string errorOf(Call call)
     return "no error";
 }
 
-// Runs `call` as on a full disk: files may grow to `bytes` at most (root too).
+// What `call` throws on a full disk: files may grow to `bytes` at most (root too).
 template <typename Call>
-void onAFullDisk(rlim_t bytes, Call call)
+std::string errorOnAFullDisk(rlim_t bytes, Call call)
 {
     rlimit before{};
     ::getrlimit(RLIMIT_FSIZE, &before);
     const rlimit full{bytes, before.rlim_max};
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
-    call();
+    EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+    const std::string error = errorOf(call);
     ::setrlimit(RLIMIT_FSIZE, &before);
+    return error;
 }
 
 // One copy of the game, on a recording view, played as a player would.
@@ -72,9 +73,7 @@ struct Session {
         std::vector<int> picks(static_cast<std::size_t>(score / 3), 0);
         picks.push_back(1);
         start(picks);
-        for (int level = 0; level < score / 3; ++level)
-            guess("a");
-        for (const QString &letter : QStringList{"b", "c"}.mid(0, score % 3))
+        for (const QString &letter : QStringList(score / 3, "a") + QStringList{"b", "c"}.mid(0, score % 3))
             guess(letter);
         view.boxes.clear();
         view.answer = answer;
@@ -84,8 +83,7 @@ struct Session {
 };
 
 // A program folder of its own with database/ files, and a game in it.
-class GameFixture : public ::testing::Test {
-protected:
+struct GameFixture : ::testing::Test {
     QTemporaryDir dir;
 
     QString path(const QString &relative) const { return dir.path() + u'/' + relative; }

@@ -26,17 +26,15 @@ TEST_F(RulesTest, ANewGameShowsTheTableAMaskedNameAndFreshCounters)
     Session &game = newGame({"Everland:Bo Li", "Northland:Anne-Marie O'Hara"});
     game.start({1});
     EXPECT_EQ(game.view.seen(), "....-..... .'.... [] lives 10 score 0 time 100, box untouched");
-    EXPECT_EQ(game.view.origin + boxes(game.view) + game.view.table.join(u' '),
-              "NorthlandAnn|40 Ben|30 Cy|30 Di|20 Ed|10")
-        << "no box at a start";
+    EXPECT_EQ(game.view.origin + game.view.table.join(u' '), "NorthlandAnn|40 Ben|30 Cy|30 Di|20 Ed|10");
 
+    // An empty guess only gives the focus back to the box; a space is taken out.
     game.guess(QString());
     game.view.type(" ");
-    EXPECT_EQ(game.view.letterBox + QString::number(game.view.focusCount), "1")
-        << "an empty guess only gives the focus back to the box; a space is taken out";
+    EXPECT_EQ(game.view.letterBox + QString::number(game.view.focusCount), "1");
+    // A hyphen, shown from the start, scores once, then costs a life.
     game.guess("-", "-");
-    EXPECT_EQ(game.view.seen(), "....-..... .'.... [- -] lives 9 score 1 time 100, box new")
-        << "a hyphen, shown from the start, scores once, then costs a life";
+    EXPECT_EQ(game.view.seen(), "....-..... .'.... [- -] lives 9 score 1 time 100, box new");
 
     ClockRandom clockRandom;
     QSet<int> drawn;
@@ -45,7 +43,7 @@ TEST_F(RulesTest, ANewGameShowsTheTableAMaskedNameAndFreshCounters)
     EXPECT_EQ(drawn, QSet<int>({0, 1, 2})) << "the clock-seeded source draws every name, and no other";
 }
 
-TEST_F(RulesTest, TheAnnaStoryScoresNewLettersOnceAndChargesForRepeats)
+TEST_F(RulesTest, TheAnnaStoryScoresNewLettersOnceChargesForRepeatsAndItsLastLifeStartsACleanGame)
 {
     // Then a name of letters the player sees as one each: a mathematical
     // letter, a Deseret capital whose small form is U+10428, an accent typed
@@ -59,22 +57,36 @@ TEST_F(RulesTest, TheAnnaStoryScoresNewLettersOnceAndChargesForRepeats)
     game.guess("A");
     EXPECT_EQ(game.view.seen(), "A..a [a A] lives 9 score 1 time 100, box new");
 
+    // The full name shows through the pause and the box; the reward comes
+    // after, and is told with the next level.
     QStringList seenInBoxes;
     game.view.whileBoxIsOpen = [&](auto &) { seenInBoxes << game.view.seen(); };
     game.guess("N");
-    EXPECT_EQ(seenInBoxes, QStringList(2, "Anna [a A N] lives 9 score 2 time 100, box new"))
-        << "the full name shows through the pause and the box; the reward comes after";
+    EXPECT_EQ(seenInBoxes, QStringList(2, "Anna [a A N] lives 9 score 2 time 100, box new"));
     EXPECT_EQ(boxes(game.view), "pause:250:ticking|Congratulations!!!:Anna:ticking");
     EXPECT_EQ(game.view.seen(), "... . [] lives 11 score 4 time 95, box new");
-    EXPECT_EQ(std::pair(game.view.standing.lives, game.view.standing.score), std::pair(11, 4))
-        << "the next level is reported with the reward";
+    EXPECT_EQ(std::pair(game.view.standing.lives, game.view.standing.score), std::pair(11, 4));
 
     game.guess("\U0001D49C", "\U00010428", "e\u0301");
     EXPECT_EQ(game.view.seen(),
-              "\u00C9\U0001D49C\U00010400 . [\U0001D49C \U00010428 e\u0301] lives 11 score 7 time "
-              "95, box new");
+              "\u00C9\U0001D49C\U00010400 . [\U0001D49C \U00010428 e\u0301] lives 11 score 7 time 95, box new");
     game.guess("\u03A3"); // a capital sigma finds the final one
     EXPECT_EQ(boxes(game.view).section(u'|', 3), "Congratulations!!!:\u00C9\U0001D49C\U00010400 \u03C2:ticking");
+
+    // A new game: its last life, lost to a letter tried before, starts a
+    // clean new game that the losing guess leaves no trace in.
+    game.view.boxes.clear();
+    game.start();
+    for (int i = 0; i < 8; ++i)
+        game.guess("q");
+    game.guess("z");
+    game.view.type("Z");
+    game.guess("Z"); // tried before: the last life
+    EXPECT_EQ(boxes(game.view), ":Game Over.. You scored 0\nIt was Anna:stopped") << "the clock stops first";
+    EXPECT_EQ(game.view.seen(), ".... [] lives 10 score 0 time 100, box new");
+    // Nothing of the old game is remembered, and the clock runs again.
+    game.view.type("z");
+    EXPECT_EQ(game.view.seen().right(7) + (game.view.clockRunning ? " ticking" : ""), "box new ticking");
 }
 
 TEST_F(RulesTest, ALongGameShortensTheLevelsAndKeepsItsCountsWithinTheirLimits)
@@ -89,8 +101,8 @@ TEST_F(RulesTest, ALongGameShortensTheLevelsAndKeepsItsCountsWithinTheirLimits)
         times << QString::number(game.view.secondsLeft);
     EXPECT_EQ(times.mid(0, 18).join(u' ') + u' ' + times.last(),
               "100 95 90 85 80 75 70 65 60 55 50 45 40 35 30 25 25 25 25");
-    EXPECT_EQ(game.view.seen(), "... [] lives 21856 score 32767 time 25, box new")
-        << "the score stops at its limit instead of wrapping";
+    // The score stops at its limit instead of wrapping.
+    EXPECT_EQ(game.view.seen(), "... [] lives 21856 score 32767 time 25, box new");
 
     // A level remembers its first 1000 letters as tried, and lists them all.
     for (int i = 0; i < 999; ++i)
@@ -123,27 +135,11 @@ TEST_F(RulesTest, TheClockCountsDownWarnsAndThenTakesALifeEverySecond)
     game.ticks(1);
     EXPECT_EQ(game.view.seen(), ".. [] lives 8 score 4 time 94, box new");
 
+    // No tick counts in a box or the pause.
     game.view.whileBoxIsOpen = [&](auto &) { game.ticks(5); };
     game.ticks(93);
     game.guess("a", "l");
-    EXPECT_EQ(game.view.seen(), ".. [] lives 10 score 8 time 90 running out, box new")
-        << "no tick counts in a box or the pause";
-}
-
-TEST_F(RulesTest, TheLastLifeStartsACleanNewGameThatTheLosingGuessLeavesNoTraceIn)
-{
-    Session &game = newGame({"Testland:Anna"});
-    game.start();
-    for (int i = 0; i < 8; ++i)
-        game.guess("q");
-    game.guess("z");
-    game.view.type("Z");
-    game.guess("Z"); // tried before: the last life
-    EXPECT_EQ(boxes(game.view), ":Game Over.. You scored 0\nIt was Anna:stopped") << "the clock stops first";
-    EXPECT_EQ(game.view.seen(), ".... [] lives 10 score 0 time 100, box new");
-    game.view.type("z");
-    EXPECT_EQ(game.view.seen().right(7) + (game.view.clockRunning ? " ticking" : ""), "box new ticking")
-        << "nothing of the old game is remembered, and the clock runs again";
+    EXPECT_EQ(game.view.seen(), ".. [] lives 10 score 8 time 90 running out, box new");
 }
 
 // The case's name, the five scores in the file, the final score, the place it
@@ -177,14 +173,14 @@ INSTANTIATE_TEST_SUITE_P(
                                "A|050 B|+40 New|35 C|3e1 D|20.0"}),
     [](const ::testing::TestParamInfo<RankCase> &info) { return std::get<0>(info.param); });
 
-TEST_F(GameOverTest, APlacementRewritesTheFileAndStartsANewGame)
+TEST_F(GameOverTest, APlacementRewritesTheFileOrMakesAMissingOneAndStartsANewGameButADamagedOneIsAnError)
 {
     Session &game = newGame();
     game.finishWith(35, "  Zoe, \"Z\"  ");
     EXPECT_EQ(boxes(game.view), ":Congratulations, you're place number 2 with 35 points.\nLast answer was Bcd:stopped");
     EXPECT_EQ(lines(), "Ann|  Zoe, \"Z\"  |Ben|Cy|Di|40|35|30|30|20|");
-    EXPECT_EQ(game.view.seen() + QString::number(game.view.boxes.size()), "... [] lives 10 score 0 time 100, box new1")
-        << "a new game, without a congratulations box";
+    // A new game, without a congratulations box.
+    EXPECT_EQ(game.view.seen() + QString::number(game.view.boxes.size()), "... [] lives 10 score 0 time 100, box new1");
 
     // The name box offers the last answer; an empty one becomes "I'm Stupid";
     // a pasted line break cannot split a name across lines.
@@ -196,12 +192,10 @@ TEST_F(GameOverTest, APlacementRewritesTheFileAndStartsANewGame)
     EXPECT_EQ(defaults, QStringList({"  Zoe, \"Z\"  ", "I'm Stupid", "   "}));
     EXPECT_EQ(lines(), "I'm Stupid|   |Zoe  X Y|Ann|  Zoe, \"Z\"  |50|50|50|40|35|");
     EXPECT_EQ(game.view.table.join(u' '), "I'm Stupid|50    |50 Zoe  X Y|50 Ann|40   Zoe, \"Z\"  |35");
-}
 
-TEST_F(GameOverTest, ADamagedFileIsAnErrorLeftUntouchedAndAMissingOneIsMadeByTheFirstPlacement)
-{
-    Session &game = newGame();
-    game.view.whileBoxIsOpen = [&](auto &) { writeScores("A B C D E", "9 8 7 6 oops"); }; // damaged during play
+    // A file damaged during play is an error, and left as it is; a missing
+    // one is made by the next placement.
+    game.view.whileBoxIsOpen = [&](auto &) { writeScores("A B C D E", "9 8 7 6 oops"); };
     EXPECT_THAT(errorOf([&] { game.finishWith(100); }), testing::HasSubstr("hscores.txt, line 10"));
     game.view.whileBoxIsOpen = nullptr;
     EXPECT_EQ(lines() + boxes(game.view), "A|B|C|D|E|9|8|7|6|oops|");
@@ -211,7 +205,7 @@ TEST_F(GameOverTest, ADamagedFileIsAnErrorLeftUntouchedAndAMissingOneIsMadeByThe
     EXPECT_EQ(lines(), "Neo|||||3|0|0|0|0|");
 }
 
-TEST_F(GameOverTest, TwoCopiesAtOnceKeepBothPlacements)
+TEST_F(GameOverTest, CopiesSharingTheFileKeepEveryPlacementAndOnlyALiveOnesLockFailsASave)
 {
     Session &game = newGame();
     Session &other = newGame();
@@ -230,23 +224,21 @@ TEST_F(GameOverTest, TwoCopiesAtOnceKeepBothPlacements)
 
     // Meanwhile another game took a better place than this score: it is
     // told the place it really took.
-    game.view.whileBoxIsOpen = [&](const FakeView::Box &box) { box.asksName ? other.finishWith(40, "Cat") : void(); };
+    game.view.whileBoxIsOpen = [&](auto &box) { box.asksName ? other.finishWith(40, "Cat") : void(); };
     game.finishWith(34, "Dan");
     EXPECT_EQ(game.view.boxes.back().text, "The high-score table changed meanwhile: 34 points took place number 4.");
     EXPECT_EQ(lines(), "Ann|Cat|Alice|Dan|Ben|40|40|35|34|30|");
 
     // Meanwhile other games filled the places this score needed.
-    game.view.whileBoxIsOpen
-        = [&](const FakeView::Box &box) { box.asksName ? writeScores("P Q R S T", "99 99 99 99 99") : void(); };
+    game.view.whileBoxIsOpen = [&](auto &box) { box.asksName ? writeScores("P Q R S T", "99 99 99 99 99") : void(); };
     game.finishWith(50, "Late");
     EXPECT_EQ(game.view.boxes.back().text,
               "Other games took the high-score places meanwhile: 50 points no longer earn a place.");
     EXPECT_EQ(game.view.table.join(u' ') + u' ' + lines(), "P|99 Q|99 R|99 S|99 T|99 P|Q|R|S|T|99|99|99|99|99|");
-}
 
-TEST_F(GameOverTest, ALockLeftByACrashedCopyDoesNotBlockButALiveOneFailsTheSaveAndPlayGoesOn)
-{
-    Session &game = newGame();
+    // A lock left by a copy that crashed does not block the next placement.
+    game.view.whileBoxIsOpen = nullptr;
+    writeScores("Ann Ben Cy Di Ed", "40 30 30 20 10");
     const QString lock = path("database/hscores.txt.lock");
     if (::fork() == 0)
         ::_exit((new QLockFile(lock))->tryLock() ? 0 : 1); // a copy that crashes, leaving its lock behind
@@ -260,8 +252,7 @@ TEST_F(GameOverTest, ALockLeftByACrashedCopyDoesNotBlockButALiveOneFailsTheSaveA
     QLockFile held(lock);
     QFile table(path("database/hscores.txt"));
     for (const bool inPlace : {false, true}) {
-        ASSERT_TRUE(inPlace ? table.open(QIODevice::ReadOnly) && ::flock(table.handle(), LOCK_EX) == 0
-                            : held.tryLock());
+        ASSERT_TRUE(inPlace ? table.open(QFile::ReadOnly) && ::flock(table.handle(), LOCK_EX) == 0 : held.tryLock());
         game.finishWith(45, "Blocked");
         EXPECT_THAT(game.view.boxes.back().text.toStdString(),
                     testing::HasSubstr("could not be saved to " + path("database/hscores.txt").toStdString()

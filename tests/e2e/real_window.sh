@@ -22,12 +22,7 @@
 #   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/real_window.sh build /tmp/work "Nomilo 1.05" 6.4.2
 # (the last: the Qt version the game was built with).
 set -euo pipefail
-build=$1
-work=$2
-version=$3
-qt=$4
-pid= wm= weston=
-shared=
+build=$1 work=$2 version=$3 qt=$4 pid= wm= weston= shared=
 trap 'kill -9 $pid $wm $weston 2>/dev/null; [[ -z $shared ]] || { chmod -R u+w "$shared"; rm -rf "$shared"; }' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # The id of the visible window with this exact title, waiting for it.
@@ -45,7 +40,7 @@ ended() {
 expect_scores() { printf "$1" | cmp -s - "$2" || fail "high-score file $3: $(od -c "$2" 2>&1)"; }
 
 rm -rf "$work"
-mkdir -p "$work/portable/database" "$work/home" "$work/runtime"
+mkdir -p "$work/portable/database" "$work/home" && mkdir -m 700 "$work/runtime"
 # Its status, and the first lines of its standard output and error.
 answer() {
     local status=0
@@ -63,8 +58,7 @@ scores=$work/portable/database/hscores.txt
 printf '<------------------------Testland\r\nAnna\r\n<--END-->\r\n' > "$work/portable/database/data.txt"
 printf 'Ann\r\nBen\r\nCy\r\nDi\r\nEd\r\n40\r\n30\r\n20\r\n10\r\n5\r\n' > "$scores"
 # The system lets the game write files of 4 KiB at most: enough for a table.
-(ulimit -f 4 && exec "$work/portable/nomilo") &
-pid=$!
+(ulimit -f 4 && exec "$work/portable/nomilo") & pid=$!
 main=$(main_window)
 sleep 0.3
 # The clock may have ticked, and the text cursor may blink: both are left
@@ -107,10 +101,8 @@ ended "Escape released in the window"
 
 # Closed by the window manager in the middle of a game: nothing is written.
 cp "$scores" "$work/before.txt"
-openbox --config-file /dev/null >/dev/null 2>&1 &
-wm=$!
-"$work/portable/nomilo" &
-pid=$!
+openbox --config-file /dev/null >/dev/null 2>&1 & wm=$!
+"$work/portable/nomilo" & pid=$!
 press_in "$(main_window)" a Return alt+F4
 ended "closing the window"
 cmp -s "$work/before.txt" "$scores" || fail "closing the window changed the high-score file"
@@ -125,8 +117,7 @@ chmod 555 "$shared/portable/database" && chmod 666 "$scores"
 player=() # root may write any folder: then the player is nobody
 ((EUID)) || { install -m 644 "$XAUTHORITY" "$shared/xauthority" &&
     player=(setpriv --reuid=65534 --regid=65534 --clear-groups env XAUTHORITY="$shared/xauthority" HOME=/nonexistent); }
-(ulimit -f 4 && exec "${player[@]}" "$shared/portable/nomilo") &
-pid=$!
+(ulimit -f 4 && exec "${player[@]}" "$shared/portable/nomilo") & pid=$!
 save_refused "saved in place"
 kill "$pid"
 scores=$work/portable/database/hscores.txt
@@ -171,9 +162,7 @@ ended "the error box of a damaged own list" 1
 rm "$own"
 
 export XDG_RUNTIME_DIR=$work/runtime
-chmod 700 "$XDG_RUNTIME_DIR"
-weston --backend=headless-backend.so --shell=kiosk-shell.so --socket=wayland-test --idle-time=0 >"$work/weston.log" 2>&1 &
-weston=$!
+weston --backend=headless-backend.so --shell=kiosk-shell.so --socket=wayland-test --idle-time=0 >"$work/weston.log" 2>&1 & weston=$!
 timeout 10 sh -c "until [ -S '$XDG_RUNTIME_DIR/wayland-test' ]; do sleep 0.1; done" || fail "weston: $(cat "$work/weston.log")"
 WAYLAND_DISPLAY=wayland-test WAYLAND_DEBUG=1 installed -platform wayland 2>"$work/wayland.log"
 timeout 20 sh -c "until grep -q 'set_app_id(' '$work/wayland.log'; do sleep 0.1; done" || fail "no app id on Wayland"
@@ -184,7 +173,6 @@ kill "$pid"
 # As a screen reader meets it, on an accessibility bus of its own.
 dbus-run-session -- "$(dirname "$0")/screen_reader.py" "$work/portable/nomilo" "$qt" 2>"$work/screen_reader.log" ||
     fail "with a screen reader (its log: $work/screen_reader.log)"
-echo "real window: the command line without a display; played by keyboard, held Escape, closed by the window" \
-    "manager; saves refused under a file size limit, beside the table and in place; installed, a new user's" \
-    "own table and own list, the window known by its desktop entry on X11 and Wayland; a level as a screen" \
-    "reader tells it"
+echo "real window: the command line without a display; played by keyboard, held Escape, closed by the window manager;" \
+    "saves refused under a file size limit, beside the table and in place; installed, a new user's own table and" \
+    "own list, the window known by its desktop entry on X11 and Wayland; a level as a screen reader tells it"

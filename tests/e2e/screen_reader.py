@@ -64,8 +64,7 @@ pyatspi.Registry.registerEventListener(listen, 'object:state-changed:focused', '
 game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1'))
 for number, (window, keys, said) in enumerate(STEPS):
     if keys:  # to the window, once it is up and focused (a box's own window is the last found)
-        found = subprocess.run(['xdotool', 'search', '--sync', '--onlyvisible', '--name', '^' + window],
-                               capture_output=True, text=True, check=True).stdout.split()
+        found = subprocess.check_output(['xdotool', 'search', '--sync', '--onlyvisible', '--name', '^' + window]).split()
         subprocess.run(['xdotool', 'windowfocus', '--sync', found[-1], 'sleep', '0.3', 'key', '--delay', '60'] + keys,
                        check=True)
     start, deadline = len(heard) if keys else 0, time.monotonic() + 15
