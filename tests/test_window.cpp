@@ -7,11 +7,15 @@
 #include "ui/AccessibleRoles.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
+#include "ui/Translations.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
+
+// The game's catalogues, as the program installs them.
+Translations translations;
 
 class WindowTest : public GameFixture {
 protected:
@@ -285,6 +289,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(release::kName); // as the program does
     installAccessibleRoles();
+    translations.use(QLocale(QLocale::English));
     // A steady text cursor, so every picture of the letter box is the same.
     QApplication::setCursorFlashTime(0);
     ::testing::InitGoogleTest(&argc, argv);
