@@ -5,6 +5,7 @@
 #include "GameFixture.h"
 #include "Release.h"
 #include "ui/AccessibleRoles.h"
+#include "ui/Countries.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
 #include "ui/Translations.h"
@@ -277,6 +278,39 @@ TEST_F(WindowTest, GameOverStopsTheClockAndADamagedFileEndsTheProgramNamingIt)
     EXPECT_THAT(inBox.toStdString(), testing::HasSubstr("hscores.txt, line 3: the file ends here"));
     EXPECT_TRUE(inBox.endsWith(" stopped")) << "no tick may reach the rules while the error shows";
     EXPECT_EQ(endings, std::vector<int>({1}));
+}
+
+// Every language's texts fit their controls, the origin line with every
+// country: none is cut or elided, none wraps where its control has no room.
+TEST_F(WindowTest, EveryTextFitsInEveryLanguage)
+{
+    QStringList misfits;
+    for (const QString &catalogue : QDir(QStringLiteral(":/i18n")).entryList()) {
+        const QString language = catalogue.section(u'_', 1).section(u'.', 0, 0);
+        translations.use(QLocale(language));
+        open();
+        const auto fits = [&](const QWidget *control, const QRect &room, int flags, const QString &text) {
+            const QRect needed = control->fontMetrics().boundingRect(room, flags, text);
+            if (needed.width() > room.width() || needed.height() > room.height())
+                misfits << QStringLiteral("%1: \"%2\" in %3").arg(language, text, control->objectName());
+        };
+        for (const QString &country : shippedCountries()) {
+            window->showLevel(Level(Player{QStringLiteral("Anna"), country}), 100, {10, 0});
+            fits(w().origin, w().origin->contentsRect(), int(w().origin->alignment()), w().origin->text());
+        }
+        // Not the words of a language: the name, shown smaller when long, and the counters' digits.
+        const QSet<const QLabel *> numbersAndName{w().maskedName, w().lives, w().score, w().secondsLeft};
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            if (!numbersAndName.contains(label))
+                fits(label, label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
+        }
+        QStyleOptionButton button;
+        button.initFrom(w().guessButton);
+        fits(w().guessButton, w().guessButton->style()->subElementRect(QStyle::SE_PushButtonContents, &button),
+             Qt::AlignCenter, w().guessButton->text());
+    }
+    translations.use(QLocale(QLocale::English));
+    EXPECT_THAT(misfits, testing::IsEmpty());
 }
 
 } // namespace
