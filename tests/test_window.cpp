@@ -8,6 +8,7 @@
 #include "ui/Countries.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
+#include "ui/Spoken.h"
 #include "ui/Translations.h"
 
 #include <QtTest>
@@ -311,6 +312,67 @@ TEST_F(WindowTest, EveryTextFitsInEveryLanguage)
     }
     translations.use(QLocale(QLocale::English));
     EXPECT_THAT(misfits, testing::IsEmpty());
+}
+
+// Under a catalogue that marks each of its texts, no text the player reads
+// or hears comes unmarked: each is in the catalogue.
+TEST_F(WindowTest, EveryTextShownOrSaidIsInTheCatalogue)
+{
+    QTranslator marking;
+    ASSERT_TRUE(marking.load(QStringLiteral(NOMILO_PSEUDO_CATALOGUE)));
+    QCoreApplication::installTranslator(&marking);
+    open("40 30 20 10 0");
+    QStringList texts;
+    const auto seeAll = [&] {
+        for (const QWidget *widget : window->findChildren<QWidget *>()) {
+            if (const auto *label = qobject_cast<const QLabel *>(widget))
+                texts << label->text();
+            if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+                texts << button->text();
+            texts << widget->accessibleName() << widget->accessibleDescription();
+        }
+    };
+    seeAll();
+    typeAndEnter("a");
+    key(QEvent::KeyPress, Qt::Key_A, "A");
+    seeAll();
+    key(QEvent::KeyPress, Qt::Key_Backspace);
+    inNextBox<QMessageBox>([&](QMessageBox *box) { texts << box->windowTitle(), box->accept(); });
+    typeAndEnter("n");
+    seeAll();
+    Level level(Player{"Ab Cd-E'f", "Sweden"});
+    level.guess("a");
+    texts << spoken::guess(GuessResult::Found, level, {1, 1}) << spoken::level(level, countryName("Sweden"), 1, {1, 1})
+          << spoken::alreadyTried("-") << spoken::clockWarning(1, ClockWarning::LastSeconds)
+          << spoken::clockWarning(0, ClockWarning::TimeUp);
+    inNextBox<QInputDialog>([&](QInputDialog *box) { texts << box->labelText(), box->reject(); });
+    for (int life = 0; life < 12; ++life)
+        typeAndEnter("z");
+    seeAll();
+    inNextBox<QMessageBox>([&](QMessageBox *box) { texts << box->text(), box->accept(); });
+    writeFile("database/hscores.txt", "Ann\r\nBen\r\n");
+    for (int life = 0; life < 12; ++life)
+        typeAndEnter("z");
+    QCoreApplication::removeTranslator(&marking);
+
+    // Left aside: what the files hold (names, a country not in the catalogue,
+    // the file's path), the program's name, the letters of a name read out.
+    QStringList unmarked;
+    for (const QString &text : texts) {
+        QString rest = text;
+        for (const QString &data : {dir.path(), QStringLiteral("Anna"), QStringLiteral("Testland"),
+                                   QStringLiteral("Ann"), QStringLiteral("Ben"), QStringLiteral("Cy"),
+                                   QStringLiteral("Di"), QStringLiteral("Ed"), QString::fromUtf8(release::kName)})
+            rest.remove(data);
+        static const QRegularExpression innermostMark(QStringLiteral("\u27e6[^\u27e6\u27e7]*\u27e7")),
+            loneLetter(QStringLiteral("\\b\\p{L}\\b"));
+        while (rest.contains(innermostMark))
+            rest.remove(innermostMark);
+        if (rest.remove(loneLetter).contains(QRegularExpression(QStringLiteral("\\p{L}"))))
+            unmarked << text;
+    }
+    EXPECT_THAT(unmarked, testing::IsEmpty());
+    EXPECT_GT(texts.filter(QChar(0x27e6)).size(), 60) << "the marks were seen";
 }
 
 } // namespace
