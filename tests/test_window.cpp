@@ -5,8 +5,10 @@
 #include "GameFixture.h"
 #include "Release.h"
 #include "ui/AccessibleRoles.h"
+#include "ui/Countries.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
+#include "ui/Spoken.h"
 #include "ui/Translations.h"
 
 #include <QtTest>
@@ -277,6 +279,100 @@ TEST_F(WindowTest, GameOverStopsTheClockAndADamagedFileEndsTheProgramNamingIt)
     EXPECT_THAT(inBox.toStdString(), testing::HasSubstr("hscores.txt, line 3: the file ends here"));
     EXPECT_TRUE(inBox.endsWith(" stopped")) << "no tick may reach the rules while the error shows";
     EXPECT_EQ(endings, std::vector<int>({1}));
+}
+
+// Every language's texts fit their controls, the origin line with every
+// country: none is cut or elided, none wraps where its control has no room.
+TEST_F(WindowTest, EveryTextFitsInEveryLanguage)
+{
+    QStringList misfits;
+    for (const QString &catalogue : QDir(QStringLiteral(":/i18n")).entryList()) {
+        const QString language = catalogue.section(u'_', 1).section(u'.', 0, 0);
+        translations.use(QLocale(language));
+        open();
+        const auto fits = [&](const QWidget *control, const QRect &room, int flags, const QString &text) {
+            const QRect needed = control->fontMetrics().boundingRect(room, flags, text);
+            if (needed.width() > room.width() || needed.height() > room.height())
+                misfits << QStringLiteral("%1: \"%2\" in %3").arg(language, text, control->objectName());
+        };
+        for (const QString &country : shippedCountries()) {
+            window->showLevel(Level(Player{QStringLiteral("Anna"), country}), 100, {10, 0});
+            fits(w().origin, w().origin->contentsRect(), int(w().origin->alignment()), w().origin->text());
+        }
+        // Not the words of a language: the name, shown smaller when long, and the counters' digits.
+        const QSet<const QLabel *> numbersAndName{w().maskedName, w().lives, w().score, w().secondsLeft};
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            if (!numbersAndName.contains(label))
+                fits(label, label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
+        }
+        QStyleOptionButton button;
+        button.initFrom(w().guessButton);
+        fits(w().guessButton, w().guessButton->style()->subElementRect(QStyle::SE_PushButtonContents, &button),
+             Qt::AlignCenter, w().guessButton->text());
+    }
+    translations.use(QLocale(QLocale::English));
+    EXPECT_THAT(misfits, testing::IsEmpty());
+}
+
+// Under a catalogue that marks each of its texts, no text the player reads
+// or hears comes unmarked: each is in the catalogue.
+TEST_F(WindowTest, EveryTextShownOrSaidIsInTheCatalogue)
+{
+    QTranslator marking;
+    ASSERT_TRUE(marking.load(QStringLiteral(NOMILO_PSEUDO_CATALOGUE)));
+    QCoreApplication::installTranslator(&marking);
+    open("40 30 20 10 0");
+    QStringList texts;
+    const auto seeAll = [&] {
+        for (const QWidget *widget : window->findChildren<QWidget *>()) {
+            if (const auto *label = qobject_cast<const QLabel *>(widget))
+                texts << label->text();
+            if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+                texts << button->text();
+            texts << widget->accessibleName() << widget->accessibleDescription();
+        }
+    };
+    seeAll();
+    typeAndEnter("a");
+    key(QEvent::KeyPress, Qt::Key_A, "A");
+    seeAll();
+    key(QEvent::KeyPress, Qt::Key_Backspace);
+    inNextBox<QMessageBox>([&](QMessageBox *box) { texts << box->windowTitle(), box->accept(); });
+    typeAndEnter("n");
+    seeAll();
+    Level level(Player{"Ab Cd-E'f", "Sweden"});
+    level.guess("a");
+    texts << spoken::guess(GuessResult::Found, level, {1, 1}) << spoken::level(level, countryName("Sweden"), 1, {1, 1})
+          << spoken::alreadyTried("-") << spoken::clockWarning(1, ClockWarning::LastSeconds)
+          << spoken::clockWarning(0, ClockWarning::TimeUp);
+    inNextBox<QInputDialog>([&](QInputDialog *box) { texts << box->labelText(), box->reject(); });
+    for (int life = 0; life < 12; ++life)
+        typeAndEnter("z");
+    seeAll();
+    inNextBox<QMessageBox>([&](QMessageBox *box) { texts << box->text(), box->accept(); });
+    writeFile("database/hscores.txt", "Ann\r\nBen\r\n");
+    for (int life = 0; life < 12; ++life)
+        typeAndEnter("z");
+    QCoreApplication::removeTranslator(&marking);
+
+    // Left aside: what the files hold (names, a country not in the catalogue,
+    // the file's path), the program's name, the letters of a name read out.
+    QStringList unmarked;
+    for (const QString &text : texts) {
+        QString rest = text;
+        for (const QString &data : {dir.path(), QStringLiteral("Anna"), QStringLiteral("Testland"),
+                                   QStringLiteral("Ann"), QStringLiteral("Ben"), QStringLiteral("Cy"),
+                                   QStringLiteral("Di"), QStringLiteral("Ed"), QString::fromUtf8(release::kName)})
+            rest.remove(data);
+        static const QRegularExpression innermostMark(QStringLiteral("\u27e6[^\u27e6\u27e7]*\u27e7")),
+            loneLetter(QStringLiteral("\\b\\p{L}\\b"));
+        while (rest.contains(innermostMark))
+            rest.remove(innermostMark);
+        if (rest.remove(loneLetter).contains(QRegularExpression(QStringLiteral("\\p{L}"))))
+            unmarked << text;
+    }
+    EXPECT_THAT(unmarked, testing::IsEmpty());
+    EXPECT_GT(texts.filter(QChar(0x27e6)).size(), 60) << "the marks were seen";
 }
 
 } // namespace

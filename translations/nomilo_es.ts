@@ -5,375 +5,378 @@
     <name>Country</name>
     <message>
         <source>Algeria</source>
-        <translation type="unfinished"></translation>
+        <translation>Argelia</translation>
     </message>
     <message>
         <source>Argentina</source>
-        <translation type="unfinished"></translation>
+        <translation>Argentina</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Austria</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Bélgica</translation>
     </message>
     <message>
         <source>Bolivia</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolivia</translation>
     </message>
     <message>
         <source>Bosnia and Herzegovina</source>
-        <translation type="unfinished"></translation>
+        <translation>Bosnia y Herzegovina</translation>
     </message>
     <message>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasil</translation>
     </message>
     <message>
         <source>Bulgaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgaria</translation>
     </message>
     <message>
         <source>Cameroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Camerún</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá</translation>
     </message>
     <message>
         <source>Chile</source>
-        <translation type="unfinished"></translation>
+        <translation>Chile</translation>
     </message>
     <message>
         <source>China</source>
-        <translation type="unfinished"></translation>
+        <translation>China</translation>
     </message>
     <message>
         <source>Colombia</source>
-        <translation type="unfinished"></translation>
+        <translation>Colombia</translation>
     </message>
     <message>
         <source>Costa Rica</source>
-        <translation type="unfinished"></translation>
+        <translation>Costa Rica</translation>
     </message>
     <message>
         <source>Croatia</source>
-        <translation type="unfinished"></translation>
+        <translation>Croacia</translation>
     </message>
     <message>
         <source>Czech Republic</source>
-        <translation type="unfinished"></translation>
+        <translation>República Checa</translation>
     </message>
     <message>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamarca</translation>
     </message>
     <message>
         <source>Ecuador</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecuador</translation>
     </message>
     <message>
         <source>Egypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Egipto</translation>
     </message>
     <message>
         <source>England</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglaterra</translation>
     </message>
     <message>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translation>Finlandia</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Francia</translation>
     </message>
     <message>
         <source>Gabon</source>
-        <translation type="unfinished"></translation>
+        <translation>Gabón</translation>
     </message>
     <message>
         <source>Georgia</source>
-        <translation type="unfinished"></translation>
+        <translation>Georgia</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania</translation>
     </message>
     <message>
         <source>Ghana</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghana</translation>
     </message>
     <message>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translation>Grecia</translation>
     </message>
     <message>
         <source>Honduras</source>
-        <translation type="unfinished"></translation>
+        <translation>Honduras</translation>
     </message>
     <message>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation>Hungría</translation>
     </message>
     <message>
         <source>Iceland</source>
-        <translation type="unfinished"></translation>
+        <translation>Islandia</translation>
     </message>
     <message>
         <source>India</source>
-        <translation type="unfinished"></translation>
+        <translation>India</translation>
     </message>
     <message>
         <source>Iran</source>
-        <translation type="unfinished"></translation>
+        <translation>Irán</translation>
     </message>
     <message>
         <source>Iraq</source>
-        <translation type="unfinished"></translation>
+        <translation>Irak</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <source>Ivory Coast</source>
-        <translation type="unfinished"></translation>
+        <translation>Costa de Marfil</translation>
     </message>
     <message>
         <source>Jamaica</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamaica</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japón</translation>
     </message>
     <message>
         <source>Liberia</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberia</translation>
     </message>
     <message>
         <source>Mali</source>
-        <translation type="unfinished"></translation>
+        <translation>Malí</translation>
     </message>
     <message>
         <source>Mexico</source>
-        <translation type="unfinished"></translation>
+        <translation>México</translation>
     </message>
     <message>
         <source>Montenegro</source>
-        <translation type="unfinished"></translation>
+        <translation>Montenegro</translation>
     </message>
     <message>
         <source>Morocco</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruecos</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Países Bajos</translation>
     </message>
     <message>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva Zelanda</translation>
     </message>
     <message>
         <source>Nigeria</source>
-        <translation type="unfinished"></translation>
+        <translation>Nigeria</translation>
     </message>
     <message>
         <source>Northern Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlanda del Norte</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Noruega</translation>
     </message>
     <message>
         <source>Paraguay</source>
-        <translation type="unfinished"></translation>
+        <translation>Paraguay</translation>
     </message>
     <message>
         <source>Peru</source>
-        <translation type="unfinished"></translation>
+        <translation>Perú</translation>
     </message>
     <message>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translation>Polonia</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <source>Qatar</source>
-        <translation type="unfinished"></translation>
+        <translation>Catar</translation>
     </message>
     <message>
         <source>Republic of Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlanda</translation>
     </message>
     <message>
         <source>Romania</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumanía</translation>
     </message>
     <message>
         <source>Russia</source>
-        <translation type="unfinished"></translation>
+        <translation>Rusia</translation>
     </message>
     <message>
         <source>Saudi Arabia</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabia Saudí</translation>
     </message>
     <message>
         <source>Scotland</source>
-        <translation type="unfinished"></translation>
+        <translation>Escocia</translation>
     </message>
     <message>
         <source>Senegal</source>
-        <translation type="unfinished"></translation>
+        <translation>Senegal</translation>
     </message>
     <message>
         <source>Serbia</source>
-        <translation type="unfinished"></translation>
+        <translation>Serbia</translation>
     </message>
     <message>
         <source>Slovakia</source>
-        <translation type="unfinished"></translation>
+        <translation>Eslovaquia</translation>
     </message>
     <message>
         <source>Slovenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Eslovenia</translation>
     </message>
     <message>
         <source>South Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Sudáfrica</translation>
     </message>
     <message>
         <source>South Korea</source>
-        <translation type="unfinished"></translation>
+        <translation>Corea del Sur</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>España</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suecia</translation>
     </message>
     <message>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza</translation>
     </message>
     <message>
         <source>Togo</source>
-        <translation type="unfinished"></translation>
+        <translation>Togo</translation>
     </message>
     <message>
         <source>Trinidad and Tobago</source>
-        <translation type="unfinished"></translation>
+        <translation>Trinidad y Tobago</translation>
     </message>
     <message>
         <source>Tunisia</source>
-        <translation type="unfinished"></translation>
+        <translation>Túnez</translation>
     </message>
     <message>
         <source>Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Turquía</translation>
     </message>
     <message>
         <source>Ukraine</source>
-        <translation type="unfinished"></translation>
+        <translation>Ucrania</translation>
     </message>
     <message>
         <source>United States</source>
-        <translation type="unfinished"></translation>
+        <translation>Estados Unidos</translation>
     </message>
     <message>
         <source>Uruguay</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruguay</translation>
     </message>
     <message>
         <source>Venezuela</source>
-        <translation type="unfinished"></translation>
+        <translation>Venezuela</translation>
     </message>
     <message>
         <source>Wales</source>
-        <translation type="unfinished"></translation>
+        <translation>Gales</translation>
     </message>
     <message>
         <source>Zambia</source>
-        <translation type="unfinished"></translation>
+        <translation>Zambia</translation>
     </message>
 </context>
 <context>
     <name>DataError</name>
     <message>
         <source>%1, line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: %3</translation>
     </message>
 </context>
 <context>
     <name>DataFiles</name>
     <message>
         <source>A portable copy plays the player list in its database folder: copy the game&apos;s data.txt back there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una copia portátil juega con la lista de jugadores de su carpeta database: vuelve a copiar allí el data.txt del juego.</translation>
     </message>
     <message>
         <source>To play the shipped list again, move this file away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para volver a jugar con la lista que trae el juego, mueve este archivo a otro sitio.</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Congratulations!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡¡Enhorabuena!!!</translation>
     </message>
     <message numerus="yes">
         <source>Game Over.. You scored %n
 It was %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Game Over.. Has conseguido %n punto
+Era %1</numerusform>
+            <numerusform>Game Over.. Has conseguido %n puntos
+Era %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Congratulations, you&apos;re place number %1 with %2.
 Last answer was %3</source>
         <extracomment>%2: a number of points, such as &quot;5 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡Enhorabuena! Has quedado en el puesto número %1 con %2.
+La última respuesta era %3</translation>
     </message>
     <message>
         <source>I&apos;m Stupid</source>
         <extracomment>The name kept for a player who gave none: a joke at their expense.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Soy idiota</translation>
     </message>
     <message numerus="yes">
         <source>Other games took the high-score places meanwhile: %n points no longer earn a place.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mientras tanto, otras partidas se han quedado con los puestos de la tabla: %n punto ya no basta para entrar.</numerusform>
+            <numerusform>Mientras tanto, otras partidas se han quedado con los puestos de la tabla: %n puntos ya no bastan para entrar.</numerusform>
         </translation>
     </message>
     <message>
         <source>The high-score table changed meanwhile: %1 took place number %2.</source>
         <extracomment>%1: a number of points, such as &quot;5 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de puntuaciones ha cambiado mientras tanto: con %1 has quedado en el puesto número %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
         <comment>in a box</comment>
         <extracomment>Within a sentence of the boxes at the end of a game</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
         </translation>
     </message>
 </context>
@@ -386,94 +389,98 @@ Next level = %2, %3
 
 Starting time is %4sec -%5sec for every level passed</source>
         <extracomment>%1: &quot;1 point&quot;; %2 and %3: &quot;2 points&quot;, &quot;2 lives&quot;; %4 and %5: seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se puntúa:
+Si aciertas una letra = %1
+Pasar de nivel = %2, %3
+
+Tiempo inicial: %4 s, %5 s menos por cada nivel superado</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
         <comment>the rules box</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lives</source>
         <comment>the rules box</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vida</numerusform>
+            <numerusform>%n vidas</numerusform>
         </translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra</translation>
     </message>
     <message>
         <source>Enter letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar</translation>
     </message>
     <message>
         <source>This player is from</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedencia:</translation>
     </message>
     <message>
         <source>Number of lives</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidas</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores puntuaciones</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
 </context>
 <context>
     <name>HighScoreFile</name>
     <message>
         <source>To start a fresh table, move this file away or delete it: the game makes a new one at the next placement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para empezar una tabla nueva, mueve este archivo a otro sitio o bórralo: el juego creará uno nuevo la próxima vez que una puntuación entre en la tabla.</translation>
     </message>
     <message>
         <source>To start a fresh table, ask the owner of its folder to move this file away or delete it (you may not): the game makes a new one at the next placement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para empezar una tabla nueva, pide a la persona propietaria de la carpeta del archivo que lo mueva a otro sitio o lo borre (tú no tienes permiso): el juego creará uno nuevo la próxima vez que una puntuación entre en la tabla.</translation>
     </message>
     <message>
         <source>To start a fresh table, ask %1, who owns its folder, to move this file away or delete it (you may not): the game makes a new one at the next placement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para empezar una tabla nueva, pide a %1, a quien pertenece la carpeta del archivo, que lo mueva a otro sitio o lo borre (tú no tienes permiso): el juego creará uno nuevo la próxima vez que una puntuación entre en la tabla.</translation>
     </message>
     <message>
         <source>Or, as you may write it, mend it in a text editor, or make it a fresh table yourself: five empty lines, then five lines of 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>O bien, ya que tú sí puedes modificarlo, arréglalo con un editor de texto o conviértelo tú en una tabla nueva: cinco líneas vacías y después cinco líneas con un 0.</translation>
     </message>
     <message>
         <source>another copy of the game keeps it locked</source>
-        <translation type="unfinished"></translation>
+        <translation>otra copia del juego lo tiene bloqueado</translation>
     </message>
     <message>
         <source>the file ends here, but a high-score file has %1 lines: five names, then five scores.</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo termina aquí, pero un archivo de puntuaciones tiene %1 líneas: cinco nombres y después cinco puntuaciones.</translation>
     </message>
     <message>
         <source>the score %1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>la puntuación %1 no es un número.</translation>
     </message>
     <message>
         <source>place %1 holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>el puesto %1 contiene un salto de línea</translation>
     </message>
     <message>
         <source>its folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear su carpeta</translation>
     </message>
     <message>
         <source>its lock file cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear su archivo de bloqueo</translation>
     </message>
 </context>
 <context>
@@ -482,43 +489,45 @@ Starting time is %4sec -%5sec for every level passed</source>
         <source>Nomilo cannot go on.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomilo no puede continuar.
+
+%1</translation>
     </message>
     <message>
         <source>place %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>puesto %1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 points</source>
         <comment>a place&apos;s score</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 punto</numerusform>
+            <numerusform>%1 puntos</numerusform>
         </translation>
     </message>
     <message>
         <source>This player is from %1</source>
         <extracomment>%1: the player&apos;s country; the line must suit every country and players of either sex</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Procedencia: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n lives</source>
         <comment>the lives counter</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vida</numerusform>
+            <numerusform>%n vidas</numerusform>
         </translation>
     </message>
     <message>
         <source>score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>puntuación %1</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds left</source>
         <comment>the clock</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>queda %n segundo</numerusform>
+            <numerusform>quedan %n segundos</numerusform>
         </translation>
     </message>
 </context>
@@ -526,18 +535,18 @@ Starting time is %4sec -%5sec for every level passed</source>
     <name>PlayerDatabase</name>
     <message>
         <source>the name %1 holds a character nobody can type</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre %1 contiene un carácter que nadie puede escribir</translation>
     </message>
     <message>
         <source>holds no player names; the game needs at least one</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ningún nombre de jugador; el juego necesita al menos uno</translation>
     </message>
 </context>
 <context>
     <name>SaveError</name>
     <message>
         <source>The high scores could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar las puntuaciones en %1: %2</translation>
     </message>
 </context>
 <context>
@@ -545,97 +554,97 @@ Starting time is %4sec -%5sec for every level passed</source>
     <message numerus="yes">
         <source>%n blanks</source>
         <extracomment>Hidden letters in a row, as read out: &quot;2 blanks&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hueco</numerusform>
+            <numerusform>%n huecos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
         </translation>
     </message>
     <message>
         <source>space</source>
-        <translation type="unfinished"></translation>
+        <translation>espacio</translation>
     </message>
     <message>
         <source>hyphen</source>
-        <translation type="unfinished"></translation>
+        <translation>guion</translation>
     </message>
     <message>
         <source>apostrophe</source>
-        <translation type="unfinished"></translation>
+        <translation>apóstrofo</translation>
     </message>
     <message>
         <source>%1 hidden. %2 left. Score %3.</source>
         <extracomment>%1: &quot;2 letters&quot;, %2: &quot;9 lives&quot;, %3: the score</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2. Puntuación: %3.</translation>
     </message>
     <message numerus="yes">
         <source>%n letters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n letra oculta</numerusform>
+            <numerusform>%n letras ocultas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lives</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Queda %n vida</numerusform>
+            <numerusform>Quedan %n vidas</numerusform>
         </translation>
     </message>
     <message>
         <source>found</source>
-        <translation type="unfinished"></translation>
+        <translation>acierto</translation>
     </message>
     <message>
         <source>missed</source>
-        <translation type="unfinished"></translation>
+        <translation>fallo</translation>
     </message>
     <message>
         <source>already tried</source>
-        <translation type="unfinished"></translation>
+        <translation>ya probada</translation>
     </message>
     <message>
         <source>%1: %2. %3. %4</source>
         <extracomment>&quot;z: missed. A, 2 blanks, a. 2 letters hidden. 9 lives left. Score 1.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2. %3. %4</translation>
     </message>
     <message>
         <source>New name: %1. %2. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre: %1. %2. %3</translation>
     </message>
     <message>
         <source>New name, from %1: %2. %3. %4</source>
         <extracomment>%1: the country, %2: the name as read out, %3: &quot;95 seconds&quot;, %4: what is hidden and where the game stands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre, de %1: %2. %3. %4</translation>
     </message>
     <message>
         <source>%1: already tried in this level.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ya probada en este nivel.</translation>
     </message>
     <message>
         <source>Time is up: a life lost every second until the name is found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se acabó el tiempo: pierdes una vida cada segundo hasta que aciertes el nombre.</translation>
     </message>
     <message>
         <source>Time is running out: %1 left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se acaba el tiempo: solo %1.</translation>
     </message>
 </context>
 <context>
     <name>TextFile</name>
     <message>
         <source>cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir: %1</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer: %1</translation>
     </message>
 </context>
 </TS>

@@ -5,375 +5,378 @@
     <name>Country</name>
     <message>
         <source>Algeria</source>
-        <translation type="unfinished"></translation>
+        <translation>Algeria</translation>
     </message>
     <message>
         <source>Argentina</source>
-        <translation type="unfinished"></translation>
+        <translation>Argentina</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Austria</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgio</translation>
     </message>
     <message>
         <source>Bolivia</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolivia</translation>
     </message>
     <message>
         <source>Bosnia and Herzegovina</source>
-        <translation type="unfinished"></translation>
+        <translation>Bosnia ed Erzegovina</translation>
     </message>
     <message>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasile</translation>
     </message>
     <message>
         <source>Bulgaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgaria</translation>
     </message>
     <message>
         <source>Cameroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Camerun</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada</translation>
     </message>
     <message>
         <source>Chile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cile</translation>
     </message>
     <message>
         <source>China</source>
-        <translation type="unfinished"></translation>
+        <translation>Cina</translation>
     </message>
     <message>
         <source>Colombia</source>
-        <translation type="unfinished"></translation>
+        <translation>Colombia</translation>
     </message>
     <message>
         <source>Costa Rica</source>
-        <translation type="unfinished"></translation>
+        <translation>Costa Rica</translation>
     </message>
     <message>
         <source>Croatia</source>
-        <translation type="unfinished"></translation>
+        <translation>Croazia</translation>
     </message>
     <message>
         <source>Czech Republic</source>
-        <translation type="unfinished"></translation>
+        <translation>Repubblica Ceca</translation>
     </message>
     <message>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Danimarca</translation>
     </message>
     <message>
         <source>Ecuador</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecuador</translation>
     </message>
     <message>
         <source>Egypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Egitto</translation>
     </message>
     <message>
         <source>England</source>
-        <translation type="unfinished"></translation>
+        <translation>Inghilterra</translation>
     </message>
     <message>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translation>Finlandia</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Francia</translation>
     </message>
     <message>
         <source>Gabon</source>
-        <translation type="unfinished"></translation>
+        <translation>Gabon</translation>
     </message>
     <message>
         <source>Georgia</source>
-        <translation type="unfinished"></translation>
+        <translation>Georgia</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Germania</translation>
     </message>
     <message>
         <source>Ghana</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghana</translation>
     </message>
     <message>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translation>Grecia</translation>
     </message>
     <message>
         <source>Honduras</source>
-        <translation type="unfinished"></translation>
+        <translation>Honduras</translation>
     </message>
     <message>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungheria</translation>
     </message>
     <message>
         <source>Iceland</source>
-        <translation type="unfinished"></translation>
+        <translation>Islanda</translation>
     </message>
     <message>
         <source>India</source>
-        <translation type="unfinished"></translation>
+        <translation>India</translation>
     </message>
     <message>
         <source>Iran</source>
-        <translation type="unfinished"></translation>
+        <translation>Iran</translation>
     </message>
     <message>
         <source>Iraq</source>
-        <translation type="unfinished"></translation>
+        <translation>Iraq</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <source>Ivory Coast</source>
-        <translation type="unfinished"></translation>
+        <translation>Costa d&apos;Avorio</translation>
     </message>
     <message>
         <source>Jamaica</source>
-        <translation type="unfinished"></translation>
+        <translation>Giamaica</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Giappone</translation>
     </message>
     <message>
         <source>Liberia</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberia</translation>
     </message>
     <message>
         <source>Mali</source>
-        <translation type="unfinished"></translation>
+        <translation>Mali</translation>
     </message>
     <message>
         <source>Mexico</source>
-        <translation type="unfinished"></translation>
+        <translation>Messico</translation>
     </message>
     <message>
         <source>Montenegro</source>
-        <translation type="unfinished"></translation>
+        <translation>Montenegro</translation>
     </message>
     <message>
         <source>Morocco</source>
-        <translation type="unfinished"></translation>
+        <translation>Marocco</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Paesi Bassi</translation>
     </message>
     <message>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova Zelanda</translation>
     </message>
     <message>
         <source>Nigeria</source>
-        <translation type="unfinished"></translation>
+        <translation>Nigeria</translation>
     </message>
     <message>
         <source>Northern Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlanda del Nord</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Norvegia</translation>
     </message>
     <message>
         <source>Paraguay</source>
-        <translation type="unfinished"></translation>
+        <translation>Paraguay</translation>
     </message>
     <message>
         <source>Peru</source>
-        <translation type="unfinished"></translation>
+        <translation>Perù</translation>
     </message>
     <message>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translation>Polonia</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portogallo</translation>
     </message>
     <message>
         <source>Qatar</source>
-        <translation type="unfinished"></translation>
+        <translation>Qatar</translation>
     </message>
     <message>
         <source>Republic of Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlanda</translation>
     </message>
     <message>
         <source>Romania</source>
-        <translation type="unfinished"></translation>
+        <translation>Romania</translation>
     </message>
     <message>
         <source>Russia</source>
-        <translation type="unfinished"></translation>
+        <translation>Russia</translation>
     </message>
     <message>
         <source>Saudi Arabia</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabia Saudita</translation>
     </message>
     <message>
         <source>Scotland</source>
-        <translation type="unfinished"></translation>
+        <translation>Scozia</translation>
     </message>
     <message>
         <source>Senegal</source>
-        <translation type="unfinished"></translation>
+        <translation>Senegal</translation>
     </message>
     <message>
         <source>Serbia</source>
-        <translation type="unfinished"></translation>
+        <translation>Serbia</translation>
     </message>
     <message>
         <source>Slovakia</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovacchia</translation>
     </message>
     <message>
         <source>Slovenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovenia</translation>
     </message>
     <message>
         <source>South Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Sudafrica</translation>
     </message>
     <message>
         <source>South Korea</source>
-        <translation type="unfinished"></translation>
+        <translation>Corea del Sud</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Spagna</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Svezia</translation>
     </message>
     <message>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Svizzera</translation>
     </message>
     <message>
         <source>Togo</source>
-        <translation type="unfinished"></translation>
+        <translation>Togo</translation>
     </message>
     <message>
         <source>Trinidad and Tobago</source>
-        <translation type="unfinished"></translation>
+        <translation>Trinidad e Tobago</translation>
     </message>
     <message>
         <source>Tunisia</source>
-        <translation type="unfinished"></translation>
+        <translation>Tunisia</translation>
     </message>
     <message>
         <source>Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Turchia</translation>
     </message>
     <message>
         <source>Ukraine</source>
-        <translation type="unfinished"></translation>
+        <translation>Ucraina</translation>
     </message>
     <message>
         <source>United States</source>
-        <translation type="unfinished"></translation>
+        <translation>Stati Uniti</translation>
     </message>
     <message>
         <source>Uruguay</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruguay</translation>
     </message>
     <message>
         <source>Venezuela</source>
-        <translation type="unfinished"></translation>
+        <translation>Venezuela</translation>
     </message>
     <message>
         <source>Wales</source>
-        <translation type="unfinished"></translation>
+        <translation>Galles</translation>
     </message>
     <message>
         <source>Zambia</source>
-        <translation type="unfinished"></translation>
+        <translation>Zambia</translation>
     </message>
 </context>
 <context>
     <name>DataError</name>
     <message>
         <source>%1, line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, riga %2: %3</translation>
     </message>
 </context>
 <context>
     <name>DataFiles</name>
     <message>
         <source>A portable copy plays the player list in its database folder: copy the game&apos;s data.txt back there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una copia portatile usa l&apos;elenco dei giocatori della sua cartella database: rimetti lì il file data.txt del gioco.</translation>
     </message>
     <message>
         <source>To play the shipped list again, move this file away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per tornare all&apos;elenco fornito con il gioco, sposta altrove questo file.</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Congratulations!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Complimenti!!!</translation>
     </message>
     <message numerus="yes">
         <source>Game Over.. You scored %n
 It was %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Game Over.. Hai fatto %n punto
+Era %1</numerusform>
+            <numerusform>Game Over.. Hai fatto %n punti
+Era %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Congratulations, you&apos;re place number %1 with %2.
 Last answer was %3</source>
         <extracomment>%2: a number of points, such as &quot;5 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Complimenti, sei al %1º posto con %2.
+L&apos;ultima risposta era %3</translation>
     </message>
     <message>
         <source>I&apos;m Stupid</source>
         <extracomment>The name kept for a player who gave none: a joke at their expense.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sono una Capra</translation>
     </message>
     <message numerus="yes">
         <source>Other games took the high-score places meanwhile: %n points no longer earn a place.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nel frattempo altre partite si sono prese i posti in classifica: con %n punto non si entra più.</numerusform>
+            <numerusform>Nel frattempo altre partite si sono prese i posti in classifica: con %n punti non si entra più.</numerusform>
         </translation>
     </message>
     <message>
         <source>The high-score table changed meanwhile: %1 took place number %2.</source>
         <extracomment>%1: a number of points, such as &quot;5 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nel frattempo la classifica è cambiata: con %1 sei al %2º posto.</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
         <comment>in a box</comment>
         <extracomment>Within a sentence of the boxes at the end of a game</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n punti</numerusform>
         </translation>
     </message>
 </context>
@@ -386,94 +389,98 @@ Next level = %2, %3
 
 Starting time is %4sec -%5sec for every level passed</source>
         <extracomment>%1: &quot;1 point&quot;; %2 and %3: &quot;2 points&quot;, &quot;2 lives&quot;; %4 and %5: seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Come si fanno punti:
+Ogni lettera indovinata = %1
+Livello superato = %2, %3
+
+Tempo iniziale: %4 sec, -%5 sec per ogni livello superato</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
         <comment>the rules box</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n punti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lives</source>
         <comment>the rules box</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vita</numerusform>
+            <numerusform>%n vite</numerusform>
         </translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettera</translation>
     </message>
     <message>
         <source>Enter letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Indovina</translation>
     </message>
     <message>
         <source>This player is from</source>
-        <translation type="unfinished"></translation>
+        <translation>Provenienza:</translation>
     </message>
     <message>
         <source>Number of lives</source>
-        <translation type="unfinished"></translation>
+        <translation>Vite rimaste</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Migliori punteggi</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggio</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
 </context>
 <context>
     <name>HighScoreFile</name>
     <message>
         <source>To start a fresh table, move this file away or delete it: the game makes a new one at the next placement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per ripartire da una classifica vuota, sposta altrove questo file o eliminalo: il gioco ne crea uno nuovo la prossima volta che un punteggio entra in classifica.</translation>
     </message>
     <message>
         <source>To start a fresh table, ask the owner of its folder to move this file away or delete it (you may not): the game makes a new one at the next placement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per ripartire da una classifica vuota, chiedi a chi possiede la sua cartella di spostarlo altrove o di eliminarlo (tu non puoi farlo): il gioco ne crea uno nuovo la prossima volta che un punteggio entra in classifica.</translation>
     </message>
     <message>
         <source>To start a fresh table, ask %1, who owns its folder, to move this file away or delete it (you may not): the game makes a new one at the next placement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per ripartire da una classifica vuota, chiedi a %1, a cui appartiene la sua cartella, di spostarlo altrove o di eliminarlo (tu non puoi farlo): il gioco ne crea uno nuovo la prossima volta che un punteggio entra in classifica.</translation>
     </message>
     <message>
         <source>Or, as you may write it, mend it in a text editor, or make it a fresh table yourself: five empty lines, then five lines of 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppure, visto che puoi modificarlo, correggilo con un editor di testo o trasformalo in una classifica vuota: cinque righe vuote, poi cinque righe con 0.</translation>
     </message>
     <message>
         <source>another copy of the game keeps it locked</source>
-        <translation type="unfinished"></translation>
+        <translation>un&apos;altra copia del gioco lo tiene bloccato</translation>
     </message>
     <message>
         <source>the file ends here, but a high-score file has %1 lines: five names, then five scores.</source>
-        <translation type="unfinished"></translation>
+        <translation>il file finisce qui, ma un file dei punteggi ha %1 righe: cinque nomi, poi cinque punteggi.</translation>
     </message>
     <message>
         <source>the score %1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>il punteggio %1 non è un numero.</translation>
     </message>
     <message>
         <source>place %1 holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome in posizione %1 contiene un ritorno a capo</translation>
     </message>
     <message>
         <source>its folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare la sua cartella</translation>
     </message>
     <message>
         <source>its lock file cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare il suo file di blocco</translation>
     </message>
 </context>
 <context>
@@ -482,43 +489,45 @@ Starting time is %4sec -%5sec for every level passed</source>
         <source>Nomilo cannot go on.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomilo non può continuare.
+
+%1</translation>
     </message>
     <message>
         <source>place %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>posizione %1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 points</source>
         <comment>a place&apos;s score</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 punto</numerusform>
+            <numerusform>%1 punti</numerusform>
         </translation>
     </message>
     <message>
         <source>This player is from %1</source>
         <extracomment>%1: the player&apos;s country; the line must suit every country and players of either sex</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Provenienza: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n lives</source>
         <comment>the lives counter</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vita</numerusform>
+            <numerusform>%n vite</numerusform>
         </translation>
     </message>
     <message>
         <source>score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>punteggio %1</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds left</source>
         <comment>the clock</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n secondo rimasto</numerusform>
+            <numerusform>%n secondi rimasti</numerusform>
         </translation>
     </message>
 </context>
@@ -526,18 +535,18 @@ Starting time is %4sec -%5sec for every level passed</source>
     <name>PlayerDatabase</name>
     <message>
         <source>the name %1 holds a character nobody can type</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome %1 contiene un carattere che nessuno può digitare</translation>
     </message>
     <message>
         <source>holds no player names; the game needs at least one</source>
-        <translation type="unfinished"></translation>
+        <translation>non contiene nomi di giocatori; il gioco ne richiede almeno uno</translation>
     </message>
 </context>
 <context>
     <name>SaveError</name>
     <message>
         <source>The high scores could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare i migliori punteggi in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -545,97 +554,97 @@ Starting time is %4sec -%5sec for every level passed</source>
     <message numerus="yes">
         <source>%n blanks</source>
         <extracomment>Hidden letters in a row, as read out: &quot;2 blanks&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vuoto</numerusform>
+            <numerusform>%n vuoti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
         </translation>
     </message>
     <message>
         <source>space</source>
-        <translation type="unfinished"></translation>
+        <translation>spazio</translation>
     </message>
     <message>
         <source>hyphen</source>
-        <translation type="unfinished"></translation>
+        <translation>trattino</translation>
     </message>
     <message>
         <source>apostrophe</source>
-        <translation type="unfinished"></translation>
+        <translation>apostrofo</translation>
     </message>
     <message>
         <source>%1 hidden. %2 left. Score %3.</source>
         <extracomment>%1: &quot;2 letters&quot;, %2: &quot;9 lives&quot;, %3: the score</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2. Punteggio %3.</translation>
     </message>
     <message numerus="yes">
         <source>%n letters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lettera nascosta</numerusform>
+            <numerusform>%n lettere nascoste</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lives</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vita rimasta</numerusform>
+            <numerusform>%n vite rimaste</numerusform>
         </translation>
     </message>
     <message>
         <source>found</source>
-        <translation type="unfinished"></translation>
+        <translation>giusta</translation>
     </message>
     <message>
         <source>missed</source>
-        <translation type="unfinished"></translation>
+        <translation>sbagliata</translation>
     </message>
     <message>
         <source>already tried</source>
-        <translation type="unfinished"></translation>
+        <translation>già provata</translation>
     </message>
     <message>
         <source>%1: %2. %3. %4</source>
         <extracomment>&quot;z: missed. A, 2 blanks, a. 2 letters hidden. 9 lives left. Score 1.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2. %3. %4</translation>
     </message>
     <message>
         <source>New name: %1. %2. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo nome: %1. %2. %3</translation>
     </message>
     <message>
         <source>New name, from %1: %2. %3. %4</source>
         <extracomment>%1: the country, %2: the name as read out, %3: &quot;95 seconds&quot;, %4: what is hidden and where the game stands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo nome, provenienza %1: %2. %3. %4</translation>
     </message>
     <message>
         <source>%1: already tried in this level.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: già provata in questo livello.</translation>
     </message>
     <message>
         <source>Time is up: a life lost every second until the name is found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto: perdi una vita ogni secondo finché non trovi il nome.</translation>
     </message>
     <message>
         <source>Time is running out: %1 left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tempo sta per scadere: ancora %1.</translation>
     </message>
 </context>
 <context>
     <name>TextFile</name>
     <message>
         <source>cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non si può aprire: %1</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non si può leggere: %1</translation>
     </message>
 </context>
 </TS>

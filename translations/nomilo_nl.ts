@@ -5,375 +5,378 @@
     <name>Country</name>
     <message>
         <source>Algeria</source>
-        <translation type="unfinished"></translation>
+        <translation>Algerije</translation>
     </message>
     <message>
         <source>Argentina</source>
-        <translation type="unfinished"></translation>
+        <translation>Argentinië</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australië</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Oostenrijk</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>België</translation>
     </message>
     <message>
         <source>Bolivia</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolivia</translation>
     </message>
     <message>
         <source>Bosnia and Herzegovina</source>
-        <translation type="unfinished"></translation>
+        <translation>Bosnië en Herzegovina</translation>
     </message>
     <message>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brazilië</translation>
     </message>
     <message>
         <source>Bulgaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgarije</translation>
     </message>
     <message>
         <source>Cameroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameroen</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada</translation>
     </message>
     <message>
         <source>Chile</source>
-        <translation type="unfinished"></translation>
+        <translation>Chili</translation>
     </message>
     <message>
         <source>China</source>
-        <translation type="unfinished"></translation>
+        <translation>China</translation>
     </message>
     <message>
         <source>Colombia</source>
-        <translation type="unfinished"></translation>
+        <translation>Colombia</translation>
     </message>
     <message>
         <source>Costa Rica</source>
-        <translation type="unfinished"></translation>
+        <translation>Costa Rica</translation>
     </message>
     <message>
         <source>Croatia</source>
-        <translation type="unfinished"></translation>
+        <translation>Kroatië</translation>
     </message>
     <message>
         <source>Czech Republic</source>
-        <translation type="unfinished"></translation>
+        <translation>Tsjechië</translation>
     </message>
     <message>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Denemarken</translation>
     </message>
     <message>
         <source>Ecuador</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecuador</translation>
     </message>
     <message>
         <source>Egypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Egypte</translation>
     </message>
     <message>
         <source>England</source>
-        <translation type="unfinished"></translation>
+        <translation>Engeland</translation>
     </message>
     <message>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translation>Finland</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Frankrijk</translation>
     </message>
     <message>
         <source>Gabon</source>
-        <translation type="unfinished"></translation>
+        <translation>Gabon</translation>
     </message>
     <message>
         <source>Georgia</source>
-        <translation type="unfinished"></translation>
+        <translation>Georgië</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Duitsland</translation>
     </message>
     <message>
         <source>Ghana</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghana</translation>
     </message>
     <message>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translation>Griekenland</translation>
     </message>
     <message>
         <source>Honduras</source>
-        <translation type="unfinished"></translation>
+        <translation>Honduras</translation>
     </message>
     <message>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation>Hongarije</translation>
     </message>
     <message>
         <source>Iceland</source>
-        <translation type="unfinished"></translation>
+        <translation>IJsland</translation>
     </message>
     <message>
         <source>India</source>
-        <translation type="unfinished"></translation>
+        <translation>India</translation>
     </message>
     <message>
         <source>Iran</source>
-        <translation type="unfinished"></translation>
+        <translation>Iran</translation>
     </message>
     <message>
         <source>Iraq</source>
-        <translation type="unfinished"></translation>
+        <translation>Irak</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italië</translation>
     </message>
     <message>
         <source>Ivory Coast</source>
-        <translation type="unfinished"></translation>
+        <translation>Ivoorkust</translation>
     </message>
     <message>
         <source>Jamaica</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamaica</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japan</translation>
     </message>
     <message>
         <source>Liberia</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberia</translation>
     </message>
     <message>
         <source>Mali</source>
-        <translation type="unfinished"></translation>
+        <translation>Mali</translation>
     </message>
     <message>
         <source>Mexico</source>
-        <translation type="unfinished"></translation>
+        <translation>Mexico</translation>
     </message>
     <message>
         <source>Montenegro</source>
-        <translation type="unfinished"></translation>
+        <translation>Montenegro</translation>
     </message>
     <message>
         <source>Morocco</source>
-        <translation type="unfinished"></translation>
+        <translation>Marokko</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederland</translation>
     </message>
     <message>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw-Zeeland</translation>
     </message>
     <message>
         <source>Nigeria</source>
-        <translation type="unfinished"></translation>
+        <translation>Nigeria</translation>
     </message>
     <message>
         <source>Northern Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Noord-Ierland</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Noorwegen</translation>
     </message>
     <message>
         <source>Paraguay</source>
-        <translation type="unfinished"></translation>
+        <translation>Paraguay</translation>
     </message>
     <message>
         <source>Peru</source>
-        <translation type="unfinished"></translation>
+        <translation>Peru</translation>
     </message>
     <message>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translation>Polen</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <source>Qatar</source>
-        <translation type="unfinished"></translation>
+        <translation>Qatar</translation>
     </message>
     <message>
         <source>Republic of Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Ierland</translation>
     </message>
     <message>
         <source>Romania</source>
-        <translation type="unfinished"></translation>
+        <translation>Roemenië</translation>
     </message>
     <message>
         <source>Russia</source>
-        <translation type="unfinished"></translation>
+        <translation>Rusland</translation>
     </message>
     <message>
         <source>Saudi Arabia</source>
-        <translation type="unfinished"></translation>
+        <translation>Saoedi-Arabië</translation>
     </message>
     <message>
         <source>Scotland</source>
-        <translation type="unfinished"></translation>
+        <translation>Schotland</translation>
     </message>
     <message>
         <source>Senegal</source>
-        <translation type="unfinished"></translation>
+        <translation>Senegal</translation>
     </message>
     <message>
         <source>Serbia</source>
-        <translation type="unfinished"></translation>
+        <translation>Servië</translation>
     </message>
     <message>
         <source>Slovakia</source>
-        <translation type="unfinished"></translation>
+        <translation>Slowakije</translation>
     </message>
     <message>
         <source>Slovenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovenië</translation>
     </message>
     <message>
         <source>South Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuid-Afrika</translation>
     </message>
     <message>
         <source>South Korea</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuid-Korea</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanje</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweden</translation>
     </message>
     <message>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwitserland</translation>
     </message>
     <message>
         <source>Togo</source>
-        <translation type="unfinished"></translation>
+        <translation>Togo</translation>
     </message>
     <message>
         <source>Trinidad and Tobago</source>
-        <translation type="unfinished"></translation>
+        <translation>Trinidad en Tobago</translation>
     </message>
     <message>
         <source>Tunisia</source>
-        <translation type="unfinished"></translation>
+        <translation>Tunesië</translation>
     </message>
     <message>
         <source>Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Turkije</translation>
     </message>
     <message>
         <source>Ukraine</source>
-        <translation type="unfinished"></translation>
+        <translation>Oekraïne</translation>
     </message>
     <message>
         <source>United States</source>
-        <translation type="unfinished"></translation>
+        <translation>Verenigde Staten</translation>
     </message>
     <message>
         <source>Uruguay</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruguay</translation>
     </message>
     <message>
         <source>Venezuela</source>
-        <translation type="unfinished"></translation>
+        <translation>Venezuela</translation>
     </message>
     <message>
         <source>Wales</source>
-        <translation type="unfinished"></translation>
+        <translation>Wales</translation>
     </message>
     <message>
         <source>Zambia</source>
-        <translation type="unfinished"></translation>
+        <translation>Zambia</translation>
     </message>
 </context>
 <context>
     <name>DataError</name>
     <message>
         <source>%1, line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, regel %2: %3</translation>
     </message>
 </context>
 <context>
     <name>DataFiles</name>
     <message>
         <source>A portable copy plays the player list in its database folder: copy the game&apos;s data.txt back there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een portable versie speelt met de spelerslijst uit de eigen map database: zet het bestand data.txt van het spel daar terug.</translation>
     </message>
     <message>
         <source>To play the shipped list again, move this file away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaats dit bestand om weer met de meegeleverde lijst te spelen.</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Congratulations!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefeliciteerd!!!</translation>
     </message>
     <message numerus="yes">
         <source>Game Over.. You scored %n
 It was %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Game over.. Je scoorde %n punt
+Het was %1</numerusform>
+            <numerusform>Game over.. Je scoorde %n punten
+Het was %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Congratulations, you&apos;re place number %1 with %2.
 Last answer was %3</source>
         <extracomment>%2: a number of points, such as &quot;5 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gefeliciteerd, je staat op plaats %1 met %2.
+Het laatste antwoord was %3</translation>
     </message>
     <message>
         <source>I&apos;m Stupid</source>
         <extracomment>The name kept for a player who gave none: a joke at their expense.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ik ben dom</translation>
     </message>
     <message numerus="yes">
         <source>Other games took the high-score places meanwhile: %n points no longer earn a place.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Andere spellen hebben intussen de plaatsen in de highscorelijst ingenomen: met %n punt kom je er niet meer in.</numerusform>
+            <numerusform>Andere spellen hebben intussen de plaatsen in de highscorelijst ingenomen: met %n punten kom je er niet meer in.</numerusform>
         </translation>
     </message>
     <message>
         <source>The high-score table changed meanwhile: %1 took place number %2.</source>
         <extracomment>%1: a number of points, such as &quot;5 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De highscorelijst is intussen veranderd: met %1 sta je op plaats %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
         <comment>in a box</comment>
         <extracomment>Within a sentence of the boxes at the end of a game</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punt</numerusform>
+            <numerusform>%n punten</numerusform>
         </translation>
     </message>
 </context>
@@ -386,94 +389,98 @@ Next level = %2, %3
 
 Starting time is %4sec -%5sec for every level passed</source>
         <extracomment>%1: &quot;1 point&quot;; %2 and %3: &quot;2 points&quot;, &quot;2 lives&quot;; %4 and %5: seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zo scoor je punten:
+Letter goed geraden = %1
+Level gehaald = %2, %3
+
+Starttijd is %4 sec, -%5 sec voor elk gehaald level</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
         <comment>the rules box</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punt</numerusform>
+            <numerusform>%n punten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lives</source>
         <comment>the rules box</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n leven</numerusform>
+            <numerusform>%n levens</numerusform>
         </translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letter</translation>
     </message>
     <message>
         <source>Enter letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Raden</translation>
     </message>
     <message>
         <source>This player is from</source>
-        <translation type="unfinished"></translation>
+        <translation>Herkomst:</translation>
     </message>
     <message>
         <source>Number of lives</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal levens</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Highscores</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd</translation>
     </message>
 </context>
 <context>
     <name>HighScoreFile</name>
     <message>
         <source>To start a fresh table, move this file away or delete it: the game makes a new one at the next placement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wil je met een nieuwe lijst beginnen, verplaats of verwijder dit bestand dan: het spel maakt een nieuw bestand aan zodra er weer een score in de lijst komt.</translation>
     </message>
     <message>
         <source>To start a fresh table, ask the owner of its folder to move this file away or delete it (you may not): the game makes a new one at the next placement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wil je met een nieuwe lijst beginnen, vraag dan de eigenaar van de map waarin het staat om dit bestand te verplaatsen of te verwijderen (zelf mag je dat niet): het spel maakt een nieuw bestand aan zodra er weer een score in de lijst komt.</translation>
     </message>
     <message>
         <source>To start a fresh table, ask %1, who owns its folder, to move this file away or delete it (you may not): the game makes a new one at the next placement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wil je met een nieuwe lijst beginnen, vraag dan %1, de eigenaar van de map waarin het staat, om dit bestand te verplaatsen of te verwijderen (zelf mag je dat niet): het spel maakt een nieuw bestand aan zodra er weer een score in de lijst komt.</translation>
     </message>
     <message>
         <source>Or, as you may write it, mend it in a text editor, or make it a fresh table yourself: five empty lines, then five lines of 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand zelf mag je wel wijzigen: herstel het in een teksteditor, of maak er zelf een nieuwe lijst van met vijf lege regels en daarna vijf regels met 0.</translation>
     </message>
     <message>
         <source>another copy of the game keeps it locked</source>
-        <translation type="unfinished"></translation>
+        <translation>een ander exemplaar van het spel houdt het bestand vergrendeld</translation>
     </message>
     <message>
         <source>the file ends here, but a high-score file has %1 lines: five names, then five scores.</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand houdt hier op, maar een highscorebestand heeft %1 regels: vijf namen en daarna vijf scores.</translation>
     </message>
     <message>
         <source>the score %1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>de score %1 is geen getal.</translation>
     </message>
     <message>
         <source>place %1 holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>plaats %1 bevat een regeleinde</translation>
     </message>
     <message>
         <source>its folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>de map van het bestand kan niet worden aangemaakt</translation>
     </message>
     <message>
         <source>its lock file cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>het bijbehorende vergrendelingsbestand kan niet worden aangemaakt</translation>
     </message>
 </context>
 <context>
@@ -482,43 +489,45 @@ Starting time is %4sec -%5sec for every level passed</source>
         <source>Nomilo cannot go on.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomilo kan niet verder.
+
+%1</translation>
     </message>
     <message>
         <source>place %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>plaats %1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 points</source>
         <comment>a place&apos;s score</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 punt</numerusform>
+            <numerusform>%1 punten</numerusform>
         </translation>
     </message>
     <message>
         <source>This player is from %1</source>
         <extracomment>%1: the player&apos;s country; the line must suit every country and players of either sex</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Herkomst: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n lives</source>
         <comment>the lives counter</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n leven</numerusform>
+            <numerusform>%n levens</numerusform>
         </translation>
     </message>
     <message>
         <source>score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>score %1</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds left</source>
         <comment>the clock</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>nog %n seconde</numerusform>
+            <numerusform>nog %n seconden</numerusform>
         </translation>
     </message>
 </context>
@@ -526,18 +535,18 @@ Starting time is %4sec -%5sec for every level passed</source>
     <name>PlayerDatabase</name>
     <message>
         <source>the name %1 holds a character nobody can type</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam %1 bevat een teken dat niemand kan typen</translation>
     </message>
     <message>
         <source>holds no player names; the game needs at least one</source>
-        <translation type="unfinished"></translation>
+        <translation>bevat geen spelersnamen; het spel heeft er minstens één nodig</translation>
     </message>
 </context>
 <context>
     <name>SaveError</name>
     <message>
         <source>The high scores could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De highscores konden niet worden opgeslagen in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -545,97 +554,97 @@ Starting time is %4sec -%5sec for every level passed</source>
     <message numerus="yes">
         <source>%n blanks</source>
         <extracomment>Hidden letters in a row, as read out: &quot;2 blanks&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n open plek</numerusform>
+            <numerusform>%n open plekken</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
         </translation>
     </message>
     <message>
         <source>space</source>
-        <translation type="unfinished"></translation>
+        <translation>spatie</translation>
     </message>
     <message>
         <source>hyphen</source>
-        <translation type="unfinished"></translation>
+        <translation>streepje</translation>
     </message>
     <message>
         <source>apostrophe</source>
-        <translation type="unfinished"></translation>
+        <translation>apostrof</translation>
     </message>
     <message>
         <source>%1 hidden. %2 left. Score %3.</source>
         <extracomment>%1: &quot;2 letters&quot;, %2: &quot;9 lives&quot;, %3: the score</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 verborgen. Nog %2. Score %3.</translation>
     </message>
     <message numerus="yes">
         <source>%n letters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n letter</numerusform>
+            <numerusform>%n letters</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lives</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n leven</numerusform>
+            <numerusform>%n levens</numerusform>
         </translation>
     </message>
     <message>
         <source>found</source>
-        <translation type="unfinished"></translation>
+        <translation>goed</translation>
     </message>
     <message>
         <source>missed</source>
-        <translation type="unfinished"></translation>
+        <translation>fout</translation>
     </message>
     <message>
         <source>already tried</source>
-        <translation type="unfinished"></translation>
+        <translation>al geprobeerd</translation>
     </message>
     <message>
         <source>%1: %2. %3. %4</source>
         <extracomment>&quot;z: missed. A, 2 blanks, a. 2 letters hidden. 9 lives left. Score 1.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2. %3. %4</translation>
     </message>
     <message>
         <source>New name: %1. %2. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe naam: %1. %2. %3</translation>
     </message>
     <message>
         <source>New name, from %1: %2. %3. %4</source>
         <extracomment>%1: the country, %2: the name as read out, %3: &quot;95 seconds&quot;, %4: what is hidden and where the game stands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe naam, herkomst %1: %2. %3. %4</translation>
     </message>
     <message>
         <source>%1: already tried in this level.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: al geprobeerd in dit level.</translation>
     </message>
     <message>
         <source>Time is up: a life lost every second until the name is found.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tijd is om: elke seconde kost je een leven, tot de naam geraden is.</translation>
     </message>
     <message>
         <source>Time is running out: %1 left.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tijd dringt: nog %1.</translation>
     </message>
 </context>
 <context>
     <name>TextFile</name>
     <message>
         <source>cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan niet worden geopend: %1</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan niet worden gelezen: %1</translation>
     </message>
 </context>
 </TS>
