@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>To play the shipped list again, move this file away.</source>
-        <translation>Pour rejouer avec la liste fournie avec le jeu, déplacez ce fichier ailleurs.</translation>
+        <translation>Pour revenir à la liste fournie avec le jeu, déplacez ce fichier ailleurs.</translation>
     </message>
 </context>
 <context>
