@@ -47,6 +47,6 @@ private:
     static QString compose(const QString &path, int line, const QString &reason)
     {
         return line > 0 ? tr("%1, line %2: %3").arg(path, QString::number(line), reason)
-                        : QStringLiteral("%1: %2").arg(path, reason);
+                        : tr("%1: %2").arg(path, reason);
     }
 };

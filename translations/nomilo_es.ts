@@ -318,6 +318,10 @@
         <source>%1, line %2: %3</source>
         <translation>%1, línea %2: %3</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

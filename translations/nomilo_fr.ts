@@ -316,14 +316,18 @@
     <name>DataError</name>
     <message>
         <source>%1, line %2: %3</source>
-        <translation>%1, ligne %2 : %3</translation>
+        <translation>%1, ligne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>DataFiles</name>
     <message>
         <source>A portable copy plays the player list in its database folder: copy the game&apos;s data.txt back there.</source>
-        <translation>Une copie portable du jeu lit la liste des joueurs dans son dossier database : remettez-y le fichier data.txt du jeu.</translation>
+        <translation>Une copie portable du jeu lit la liste des joueurs dans son dossier database&#xa0;: remettez-y le fichier data.txt du jeu.</translation>
     </message>
     <message>
         <source>To play the shipped list again, move this file away.</source>
@@ -334,7 +338,7 @@
     <name>Game</name>
     <message>
         <source>Congratulations!!!</source>
-        <translation>Bravo !!!</translation>
+        <translation>Bravo&#xa0;!!!</translation>
     </message>
     <message numerus="yes">
         <source>Game Over.. You scored %n
@@ -361,14 +365,14 @@ La dernière réponse était %3</translation>
     <message numerus="yes">
         <source>Other games took the high-score places meanwhile: %n points no longer earn a place.</source>
         <translation>
-            <numerusform>Entre-temps, d’autres parties ont pris les places du tableau : %n point ne suffit plus pour y entrer.</numerusform>
-            <numerusform>Entre-temps, d’autres parties ont pris les places du tableau : %n points ne suffisent plus pour y entrer.</numerusform>
+            <numerusform>Entre-temps, d’autres parties ont pris les places du tableau&#xa0;: %n point ne suffit plus pour y entrer.</numerusform>
+            <numerusform>Entre-temps, d’autres parties ont pris les places du tableau&#xa0;: %n points ne suffisent plus pour y entrer.</numerusform>
         </translation>
     </message>
     <message>
         <source>The high-score table changed meanwhile: %1 took place number %2.</source>
         <extracomment>%1: a number of points, such as &quot;5 points&quot;</extracomment>
-        <translation>Le tableau des meilleurs scores a changé entre-temps : votre score de %1 a pris la place numéro %2.</translation>
+        <translation>Le tableau des meilleurs scores a changé entre-temps&#xa0;: votre score de %1 a pris la place numéro %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
@@ -389,11 +393,11 @@ Next level = %2, %3
 
 Starting time is %4sec -%5sec for every level passed</source>
         <extracomment>%1: &quot;1 point&quot;; %2 and %3: &quot;2 points&quot;, &quot;2 lives&quot;; %4 and %5: seconds</extracomment>
-        <translation>Comment marquer des points :
+        <translation>Comment marquer des points&#xa0;:
 Chaque bonne lettre trouvée = %1
 Niveau suivant = %2, %3
 
-Temps de départ : %4 s, puis %5 s de moins par niveau réussi</translation>
+Temps de départ&#xa0;: %4&#xa0;s, puis %5&#xa0;s de moins par niveau réussi</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
@@ -421,7 +425,7 @@ Temps de départ : %4 s, puis %5 s de moins par niveau réussi</translation>
     </message>
     <message>
         <source>This player is from</source>
-        <translation>Origine :</translation>
+        <translation>Origine&#xa0;:</translation>
     </message>
     <message>
         <source>Number of lives</source>
@@ -444,19 +448,19 @@ Temps de départ : %4 s, puis %5 s de moins par niveau réussi</translation>
     <name>HighScoreFile</name>
     <message>
         <source>To start a fresh table, move this file away or delete it: the game makes a new one at the next placement.</source>
-        <translation>Pour repartir d’un tableau vierge, déplacez ce fichier ailleurs ou supprimez-le : le jeu en créera un nouveau la prochaine fois qu’un score entrera au tableau.</translation>
+        <translation>Pour repartir d’un tableau vierge, déplacez ce fichier ailleurs ou supprimez-le&#xa0;: le jeu en créera un nouveau la prochaine fois qu’un score entrera au tableau.</translation>
     </message>
     <message>
         <source>To start a fresh table, ask the owner of its folder to move this file away or delete it (you may not): the game makes a new one at the next placement.</source>
-        <translation>Pour repartir d’un tableau vierge, demandez au propriétaire du dossier qui le contient de déplacer ce fichier ailleurs ou de le supprimer (vous n’en avez pas le droit) : le jeu en créera un nouveau la prochaine fois qu’un score entrera au tableau.</translation>
+        <translation>Pour repartir d’un tableau vierge, demandez au propriétaire du dossier qui le contient de déplacer ce fichier ailleurs ou de le supprimer (vous n’en avez pas le droit)&#xa0;: le jeu en créera un nouveau la prochaine fois qu’un score entrera au tableau.</translation>
     </message>
     <message>
         <source>To start a fresh table, ask %1, who owns its folder, to move this file away or delete it (you may not): the game makes a new one at the next placement.</source>
-        <translation>Pour repartir d’un tableau vierge, demandez à %1, propriétaire du dossier qui le contient, de déplacer ce fichier ailleurs ou de le supprimer (vous n’en avez pas le droit) : le jeu en créera un nouveau la prochaine fois qu’un score entrera au tableau.</translation>
+        <translation>Pour repartir d’un tableau vierge, demandez à %1, propriétaire du dossier qui le contient, de déplacer ce fichier ailleurs ou de le supprimer (vous n’en avez pas le droit)&#xa0;: le jeu en créera un nouveau la prochaine fois qu’un score entrera au tableau.</translation>
     </message>
     <message>
         <source>Or, as you may write it, mend it in a text editor, or make it a fresh table yourself: five empty lines, then five lines of 0.</source>
-        <translation>Ou bien, puisque vous avez le droit de le modifier, réparez-le dans un éditeur de texte, ou faites-en vous-même un tableau vierge : cinq lignes vides, puis cinq lignes contenant 0.</translation>
+        <translation>Ou bien, puisque vous avez le droit de le modifier, réparez-le dans un éditeur de texte, ou faites-en vous-même un tableau vierge&#xa0;: cinq lignes vides, puis cinq lignes contenant 0.</translation>
     </message>
     <message>
         <source>another copy of the game keeps it locked</source>
@@ -464,7 +468,7 @@ Temps de départ : %4 s, puis %5 s de moins par niveau réussi</translation>
     </message>
     <message>
         <source>the file ends here, but a high-score file has %1 lines: five names, then five scores.</source>
-        <translation>le fichier s’arrête ici, alors qu’un fichier de meilleurs scores compte %1 lignes : cinq noms, puis cinq scores.</translation>
+        <translation>le fichier s’arrête ici, alors qu’un fichier de meilleurs scores compte %1 lignes&#xa0;: cinq noms, puis cinq scores.</translation>
     </message>
     <message>
         <source>the score %1 is not a number.</source>
@@ -508,7 +512,7 @@ Temps de départ : %4 s, puis %5 s de moins par niveau réussi</translation>
     <message>
         <source>This player is from %1</source>
         <extracomment>%1: the player&apos;s country; the line must suit every country and players of either sex</extracomment>
-        <translation>Origine : %1</translation>
+        <translation>Origine&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n lives</source>
@@ -539,14 +543,14 @@ Temps de départ : %4 s, puis %5 s de moins par niveau réussi</translation>
     </message>
     <message>
         <source>holds no player names; the game needs at least one</source>
-        <translation>ne contient aucun nom de joueur ; il en faut au moins un pour jouer</translation>
+        <translation>ne contient aucun nom de joueur&#xa0;; il en faut au moins un pour jouer</translation>
     </message>
 </context>
 <context>
     <name>SaveError</name>
     <message>
         <source>The high scores could not be saved to %1: %2</source>
-        <translation>Les meilleurs scores n’ont pas pu être enregistrés dans %1 : %2</translation>
+        <translation>Les meilleurs scores n’ont pas pu être enregistrés dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -581,7 +585,7 @@ Temps de départ : %4 s, puis %5 s de moins par niveau réussi</translation>
     <message>
         <source>%1 hidden. %2 left. Score %3.</source>
         <extracomment>%1: &quot;2 letters&quot;, %2: &quot;9 lives&quot;, %3: the score</extracomment>
-        <translation>%1 à trouver. Il reste %2. Score : %3.</translation>
+        <translation>%1 à trouver. Il reste %2. Score&#xa0;: %3.</translation>
     </message>
     <message numerus="yes">
         <source>%n letters</source>
@@ -612,39 +616,39 @@ Temps de départ : %4 s, puis %5 s de moins par niveau réussi</translation>
     <message>
         <source>%1: %2. %3. %4</source>
         <extracomment>&quot;z: missed. A, 2 blanks, a. 2 letters hidden. 9 lives left. Score 1.&quot;</extracomment>
-        <translation>%1 : %2. %3. %4</translation>
+        <translation>%1&#xa0;: %2. %3. %4</translation>
     </message>
     <message>
         <source>New name: %1. %2. %3</source>
-        <translation>Nouveau nom : %1. %2. %3</translation>
+        <translation>Nouveau nom&#xa0;: %1. %2. %3</translation>
     </message>
     <message>
         <source>New name, from %1: %2. %3. %4</source>
         <extracomment>%1: the country, %2: the name as read out, %3: &quot;95 seconds&quot;, %4: what is hidden and where the game stands</extracomment>
-        <translation>Nouveau nom, origine %1 : %2. %3. %4</translation>
+        <translation>Nouveau nom, origine %1&#xa0;: %2. %3. %4</translation>
     </message>
     <message>
         <source>%1: already tried in this level.</source>
-        <translation>%1 : déjà essayé dans ce niveau.</translation>
+        <translation>%1&#xa0;: déjà essayé dans ce niveau.</translation>
     </message>
     <message>
         <source>Time is up: a life lost every second until the name is found.</source>
-        <translation>Temps écoulé : une vie perdue chaque seconde jusqu’à ce que le nom soit trouvé.</translation>
+        <translation>Temps écoulé&#xa0;: une vie perdue chaque seconde jusqu’à ce que le nom soit trouvé.</translation>
     </message>
     <message>
         <source>Time is running out: %1 left.</source>
-        <translation>Le temps presse : plus que %1.</translation>
+        <translation>Le temps presse&#xa0;: plus que %1.</translation>
     </message>
 </context>
 <context>
     <name>TextFile</name>
     <message>
         <source>cannot be opened: %1</source>
-        <translation>ne peut pas être ouvert : %1</translation>
+        <translation>ne peut pas être ouvert&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation>ne peut pas être lu : %1</translation>
+        <translation>ne peut pas être lu&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

@@ -318,6 +318,10 @@
         <source>%1, line %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>
