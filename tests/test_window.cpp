@@ -21,9 +21,9 @@ Translations translations;
 
 class WindowTest : public GameFixture {
 protected:
-    void open(const QString &scores = "40 30 20 10 5")
+    void open(const QString &scores = "40 30 20 10 5", const QString &origin = "Testland")
     {
-        writePlayers({"Testland:Anna", "Denmark:Kristoffer Christensen Andersen", "Denmark:Kristoffer Andersen"});
+        writePlayers({origin + ":Anna", "Denmark:Kristoffer Christensen Andersen", "Denmark:Kristoffer Andersen"});
         writeScores("Ann Ben Cy Di Ed", scores);
         window = std::make_unique<MainWindow>(files(), random);
         QObject::connect(window.get(), &MainWindow::ended, [this](int status) { endings.push_back(status); });
@@ -281,6 +281,44 @@ TEST_F(WindowTest, GameOverStopsTheClockAndADamagedFileEndsTheProgramNamingIt)
     EXPECT_EQ(endings, std::vector<int>({1}));
 }
 
+// The window, its boxes with Qt's buttons, and the screen reader's words in
+// the desktop's language; a language the game lacks plays in English.
+TEST_F(WindowTest, TheGameSpeaksTheDesktopsLanguage)
+{
+    const std::pair<const char *, const char *> languages[] = {
+        {"de_AT",
+         "Raten|Herkunft: Schweden|Leben|10 Leben|z: daneben. 4 Lücken. 4 Buchstaben verdeckt. 9 Leben "
+         "übrig. Punktestand 0.|Glückwunsch, du bist auf Platz 5 mit 1 Punkt.\nDie letzte Lösung war "
+         "Anna|Abbrechen|Ich bin doof"},
+        {"fr_CA",
+         "Proposer|Origine\u00a0: Suède|Nombre de vies|10 vies|z\u00a0: raté. 4 trous. 4 lettres à "
+         "trouver. Il reste 9 vies. Score\u00a0: 0.|Bravo, vous prenez la place numéro 5 avec 1 point.\nLa "
+         "dernière réponse était Anna|Annuler|Je suis un boulet"},
+        {"sv_SE",
+         "Enter letter|This player is from Sweden|Number of lives|10 lives|z: missed. 4 blanks. 4 letters "
+         "hidden. 9 lives left. Score 0.|Congratulations, you're place number 5 with 1 points.\nLast answer "
+         "was Anna|Cancel|I'm Stupid"},
+    };
+    for (const auto &[locale, expected] : languages) {
+        translations.use(QLocale(QString::fromLatin1(locale)));
+        open("40 30 20 10 0", "Sweden");
+        QStringList seen{w().guessButton->text(), w().origin->text(),
+                         window->findChild<QLabel *>("livesHeading")->text(), w().lives->accessibleName()};
+        Level level(Player{"Anna", "Sweden"});
+        level.guess("z");
+        seen << spoken::guess(GuessResult::Missed, level, {9, 0});
+        inNextBox<QInputDialog>([&](QInputDialog *box) {
+            seen << box->labelText() << box->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->text();
+            box->reject();
+        });
+        typeAndEnter("a");
+        for (int life = 0; life < 10; ++life)
+            typeAndEnter("z");
+        EXPECT_EQ(seen.join(u'|') + u'|' + w().highScoreNames[4]->text(), QString::fromUtf8(expected)) << locale;
+    }
+    translations.use(QLocale(QLocale::English));
+}
+
 // Every language's texts fit their controls, the origin line with every
 // country: none is cut or elided, none wraps where its control has no room.
 TEST_F(WindowTest, EveryTextFitsInEveryLanguage)
@@ -361,8 +399,8 @@ TEST_F(WindowTest, EveryTextShownOrSaidIsInTheCatalogue)
     for (const QString &text : texts) {
         QString rest = text;
         for (const QString &data : {dir.path(), QStringLiteral("Anna"), QStringLiteral("Testland"),
-                                   QStringLiteral("Ann"), QStringLiteral("Ben"), QStringLiteral("Cy"),
-                                   QStringLiteral("Di"), QStringLiteral("Ed"), QString::fromUtf8(release::kName)})
+                                    QStringLiteral("Ann"), QStringLiteral("Ben"), QStringLiteral("Cy"),
+                                    QStringLiteral("Di"), QStringLiteral("Ed"), QString::fromUtf8(release::kName)})
             rest.remove(data);
         static const QRegularExpression innermostMark(QStringLiteral("\u27e6[^\u27e6\u27e7]*\u27e7")),
             loneLetter(QStringLiteral("\\b\\p{L}\\b"));
