@@ -282,7 +282,8 @@ TEST_F(WindowTest, GameOverStopsTheClockAndADamagedFileEndsTheProgramNamingIt)
 }
 
 // The window, its boxes with Qt's buttons, and the screen reader's words in
-// the desktop's language; a language the game lacks plays in English.
+// the desktop's language (Brazil's Portuguese for Portugal's); a language
+// the game lacks plays in English.
 TEST_F(WindowTest, TheGameSpeaksTheDesktopsLanguage)
 {
     const std::pair<const char *, const char *> languages[] = {
@@ -294,6 +295,10 @@ TEST_F(WindowTest, TheGameSpeaksTheDesktopsLanguage)
          "Proposer|Origine\u00a0: Suède|Nombre de vies|10 vies|z\u00a0: raté. 4 trous. 4 lettres à "
          "trouver. Il reste 9 vies. Score\u00a0: 0.|Bravo, vous prenez la place numéro 5 avec 1 point.\nLa "
          "dernière réponse était Anna|Annuler|Je suis un boulet"},
+        {"pt_PT",
+         "Chutar|Origem: Suécia|Vidas|10 vidas|z: errou. 4 lacunas. Letras ocultas: 4. Vidas: 9. "
+         "Pontuação: 0.|Parabéns, você ficou em 5º lugar com 1 ponto.\nA última resposta era Anna|Cancelar|"
+         "Sou uma Anta"},
         {"sv_SE",
          "Enter letter|This player is from Sweden|Number of lives|10 lives|z: missed. 4 blanks. 4 letters "
          "hidden. 9 lives left. Score 0.|Congratulations, you're place number 5 with 1 points.\nLast answer "
