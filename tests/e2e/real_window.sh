@@ -27,7 +27,8 @@ work=$2
 version=$3
 qt=$4
 pid= wm= weston=
-trap 'kill -9 $pid $wm $weston 2>/dev/null || true' EXIT
+shared=
+trap 'kill -9 $pid $wm $weston 2>/dev/null; [[ -z $shared ]] || { chmod -R u+w "$shared"; rm -rf "$shared"; }' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # The id of the visible window with this exact title, waiting for it.
 window_named() { xdotool search --sync --onlyvisible --name "^$1\$" | tail -1; }
@@ -115,16 +116,20 @@ ended "closing the window"
 cmp -s "$work/before.txt" "$scores" || fail "closing the window changed the high-score file"
 
 # A portable copy in a folder only its owner may write, played by another
-# user: the table, which everyone may write, is saved in place.
-chmod 555 "$work/portable/database" && chmod 666 "$scores"
+# user (from a folder every user can reach, which the build's may not be):
+# the table, which everyone may write, is saved in place.
+shared=$(mktemp -d)
+chmod 755 "$shared" && cp -a "$work/portable" "$shared/"
+scores=$shared/portable/database/hscores.txt
+chmod 555 "$shared/portable/database" && chmod 666 "$scores"
 player=() # root may write any folder: then the player is nobody
-((EUID)) || { install -m 644 "$XAUTHORITY" "$work/xauthority" &&
-    player=(setpriv --reuid=65534 --regid=65534 --clear-groups env XAUTHORITY="$work/xauthority" HOME=/nonexistent); }
-(ulimit -f 4 && exec "${player[@]}" "$work/portable/nomilo") &
+((EUID)) || { install -m 644 "$XAUTHORITY" "$shared/xauthority" &&
+    player=(setpriv --reuid=65534 --regid=65534 --clear-groups env XAUTHORITY="$shared/xauthority" HOME=/nonexistent); }
+(ulimit -f 4 && exec "${player[@]}" "$shared/portable/nomilo") &
 pid=$!
 save_refused "saved in place"
 kill "$pid"
-chmod 755 "$work/portable/database"
+scores=$work/portable/database/hscores.txt
 
 # Installed. Without seeing the window no score above 0 is certain with the
 # shipped names, and 0 (ten misses with "7": no name holds a digit) earns no
