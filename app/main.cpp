@@ -3,6 +3,7 @@
 #include "engine/ClockRandom.h"
 #include "ui/AccessibleRoles.h"
 #include "ui/MainWindow.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -92,6 +93,8 @@ int main(int argc, char *argv[])
         return *status;
 
     QApplication app(argc, argv);
+    Translations translations;
+    translations.use(QLocale());
     installAccessibleRoles();
     ClockRandom random;
     MainWindow window(locateDataFiles(QCoreApplication::applicationDirPath()), random);

@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QLabel window(QStringLiteral("Nomilo"));
     window.setWindowTitle(QStringLiteral("Nomilo yardstick"));
-    window.resize(488, 344);
+    window.resize(NOMILO_WINDOW_WIDTH, NOMILO_WINDOW_HEIGHT);
     window.show();
     return QApplication::exec();
 }

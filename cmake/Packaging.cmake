@@ -101,7 +101,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # fontconfig's aliases). Qt's xcb platform and ICO image plugins, which no
 # linker sees, ship inside libqt6gui6 on Debian 12, which the binary links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# Qt's own catalogues put the boxes' buttons in the player's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "${NOMILO_NAME} is a small desktop game. Each level shows a random football\n"
     "player's name as a row of dots, with the player's country, and the\n"

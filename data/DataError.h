@@ -2,6 +2,7 @@
 
 #include "data/Characters.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <stdexcept>
@@ -9,6 +10,8 @@
 // A data file that cannot be used. The message names the file, and the line
 // when one line is at fault, so the player knows what to repair.
 class DataError : public std::runtime_error {
+    Q_DECLARE_TR_FUNCTIONS(DataError)
+
 public:
     DataError(const QString &path, int line, const QString &reason)
         : std::runtime_error(compose(path, line, reason).toStdString())
@@ -43,7 +46,7 @@ public:
 private:
     static QString compose(const QString &path, int line, const QString &reason)
     {
-        return line > 0 ? QStringLiteral("%1, line %2: %3").arg(path, QString::number(line), reason)
-                        : QStringLiteral("%1: %2").arg(path, reason);
+        return line > 0 ? tr("%1, line %2: %3").arg(path, QString::number(line), reason)
+                        : tr("%1: %2").arg(path, reason);
     }
 };

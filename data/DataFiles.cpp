@@ -1,5 +1,6 @@
 #include "data/DataFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -12,8 +13,9 @@ DataFiles locateDataFiles(const QString &programDir)
         return {players, HighScoreFile(portable + QStringLiteral("hscores.txt")),
                 QFileInfo::exists(players)
                     ? QString()
-                    : QStringLiteral("A portable copy plays the player list in its database folder: copy the "
-                                     "game's data.txt back there.")};
+                    : QCoreApplication::translate("DataFiles",
+                                                  "A portable copy plays the player list in its database folder: "
+                                                  "copy the game's data.txt back there.")};
     }
 
     const QString shared = QDir::cleanPath(programDir + QStringLiteral("/../share/nomilo")) + u'/';
@@ -22,7 +24,7 @@ DataFiles locateDataFiles(const QString &programDir)
     HighScoreFile highScores(own + QStringLiteral("hscores.txt"), shared + QStringLiteral("hscores.txt"));
     if (QFileInfo::exists(own + QStringLiteral("data.txt"))) {
         return {own + QStringLiteral("data.txt"), std::move(highScores),
-                QStringLiteral("To play the shipped list again, move this file away.")};
+                QCoreApplication::translate("DataFiles", "To play the shipped list again, move this file away."), true};
     }
     return {shared + QStringLiteral("data.txt"), std::move(highScores)};
 }

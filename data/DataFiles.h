@@ -10,6 +10,9 @@ struct DataFiles {
     HighScoreFile highScores; // this player's own table
     // Said after any error in the player database: how to play on.
     QString playerDatabaseAdvice = {};
+    // A list of the player's own, whose words are shown as written; the
+    // shipped list's origins are shown in the player's language.
+    bool ownList = false;
 };
 
 // Portable when the program's folder holds a database/ folder: both files are

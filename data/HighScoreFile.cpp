@@ -3,6 +3,7 @@
 #include "data/DataError.h"
 #include "data/TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -36,17 +37,28 @@ QString freshTable(const QString &path)
 {
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (!folder.exists() || folder.isWritable()) {
-        return QStringLiteral(" To start a fresh table, move this file away or delete it: the game makes a new one at "
-                              "the next placement.");
+        return u' '
+            + QCoreApplication::translate("HighScoreFile",
+                                          "To start a fresh table, move this file away or delete it: "
+                                          "the game makes a new one at the next placement.");
     }
     const QString owner = folder.owner();
-    QString advice = QStringLiteral(" To start a fresh table, ask %1 to move this file away or delete it (you may "
-                                    "not): the game makes a new one at the next placement.")
-                         .arg(owner.isEmpty() ? QStringLiteral("the owner of its folder")
-                                              : owner + QStringLiteral(", who owns its folder,"));
+    QString advice = u' '
+        + (owner.isEmpty()
+               ? QCoreApplication::translate("HighScoreFile",
+                                             "To start a fresh table, ask the owner of its folder to move this file "
+                                             "away or delete it (you may not): the game makes a new one at the next "
+                                             "placement.")
+               : QCoreApplication::translate("HighScoreFile",
+                                             "To start a fresh table, ask %1, who owns its folder, to move this file "
+                                             "away or delete it (you may not): the game makes a new one at the next "
+                                             "placement.")
+                     .arg(owner));
     if (QFileInfo(path).isWritable()) {
-        advice += QStringLiteral(" Or, as you may write it, mend it in a text editor, or make it a fresh table "
-                                 "yourself: five empty lines, then five lines of 0.");
+        advice += u' '
+            + QCoreApplication::translate("HighScoreFile",
+                                          "Or, as you may write it, mend it in a text editor, or make it a fresh "
+                                          "table yourself: five empty lines, then five lines of 0.");
     }
     return advice;
 }
@@ -107,7 +119,10 @@ bool isStillTheTable(const QFile &file)
 #endif
 }
 
-const QString kLockedByAnother = QStringLiteral("another copy of the game keeps it locked");
+QString lockedByAnother()
+{
+    return QCoreApplication::translate("HighScoreFile", "another copy of the game keeps it locked");
+}
 
 // Writes every byte to an unbuffered file, or returns false with the file's
 // error set. A write the disk cuts short sets no error: the rest is tried
@@ -150,8 +165,9 @@ HighScoreTable parseHighScores(const QByteArray &bytes, const QString &path)
     const QStringList lines = splitLines(decodeText(bytes));
     if (lines.size() < kLines) {
         throw DataError(path, static_cast<int>(lines.size()) + 1,
-                        QStringLiteral("the file ends here, but a high-score file has %1 lines: "
-                                       "five names, then five scores.")
+                        QCoreApplication::translate("HighScoreFile",
+                                                    "the file ends here, but a high-score file has %1 lines: "
+                                                    "five names, then five scores.")
                                 .arg(kLines)
                             + freshTable(path));
     }
@@ -161,7 +177,8 @@ HighScoreTable parseHighScores(const QByteArray &bytes, const QString &path)
         const std::optional<double> points = scoreValue(score);
         if (!points) {
             throw DataError(path, kPlaces + index + 1,
-                            QStringLiteral("the score %1 is not a number.").arg(DataError::quote(score))
+                            QCoreApplication::translate("HighScoreFile", "the score %1 is not a number.")
+                                    .arg(DataError::quote(score))
                                 + freshTable(path));
         }
         places[index] = {lines[index], score, *points};
@@ -177,7 +194,8 @@ QByteArray formatHighScores(const HighScoreTable &table, const QString &path)
             const HighScore &place = table.places()[index];
             const QString &value = scores ? place.scoreText : place.name;
             if (value.contains(u'\n') || value.contains(u'\r'))
-                throw SaveError(path, QStringLiteral("place %1 holds a line break").arg(index + 1));
+                throw SaveError(
+                    path, QCoreApplication::translate("HighScoreFile", "place %1 holds a line break").arg(index + 1));
             text += value + QStringLiteral("\r\n");
         }
     }
@@ -206,7 +224,7 @@ std::optional<int> HighScoreFile::place(const QString &name, int score) const
 #endif
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder))
-        throw SaveError(path_, QStringLiteral("its folder cannot be created"));
+        throw SaveError(path_, QCoreApplication::translate("HighScoreFile", "its folder cannot be created"));
     // A folder that only its owner may write can still hold a table that
     // everyone may: no lock file or new file can be made beside it, but the
     // table itself can be written.
@@ -215,12 +233,13 @@ std::optional<int> HighScoreFile::place(const QString &name, int score) const
     QLockFile lock(path_ + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockTimeoutMs)) {
         throw SaveError(path_,
-                        lock.error() == QLockFile::LockFailedError ? kLockedByAnother
-                                                                   : QStringLiteral("its lock file cannot be created"));
+                        lock.error() == QLockFile::LockFailedError
+                            ? lockedByAnother()
+                            : QCoreApplication::translate("HighScoreFile", "its lock file cannot be created"));
     }
     QFile current(path_); // held locked until the new table has replaced it
     if (current.open(QIODevice::ReadOnly) && !lockTable(current))
-        throw SaveError(path_, kLockedByAnother);
+        throw SaveError(path_, lockedByAnother());
     HighScoreTable table = read();
     const std::optional<int> place = table.place(name, score);
     if (place)
@@ -236,7 +255,7 @@ std::optional<int> HighScoreFile::placeInPlace(const QString &name, int score) c
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         throw SaveError(path_, file.errorString());
     if (!lockTable(file))
-        throw SaveError(path_, kLockedByAnother);
+        throw SaveError(path_, lockedByAnother());
     if (!isStillTheTable(file))
         return placeInPlace(name, score); // replaced while this copy waited: the new one
     const QByteArray before = file.readAll();

@@ -4,6 +4,7 @@
 #include "data/DataError.h"
 #include "data/TextFile.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -64,11 +65,13 @@ PlayerList parsePlayerDatabase(const QByteArray &bytes, const QString &path)
         if (hasUntypable(name)) {
             throw DataError(
                 path, static_cast<int>(index + 1),
-                QStringLiteral("the name %1 holds a character nobody can type").arg(DataError::quote(name)));
+                QCoreApplication::translate("PlayerDatabase", "the name %1 holds a character nobody can type")
+                    .arg(DataError::quote(name)));
         }
         players.push_back({name, origin});
     }
     if (players.empty())
-        throw DataError(path, QStringLiteral("holds no player names; the game needs at least one"));
+        throw DataError(
+            path, QCoreApplication::translate("PlayerDatabase", "holds no player names; the game needs at least one"));
     return players;
 }

@@ -2,6 +2,7 @@
 
 #include "data/DataError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -74,11 +75,11 @@ QByteArray readFileBytes(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw DataError(path, QStringLiteral("cannot be opened: %1").arg(file.errorString()));
+        throw DataError(path, QCoreApplication::translate("TextFile", "cannot be opened: %1").arg(file.errorString()));
     // Read whole: the encoding is told from all of the file, so the lines in
     // use never read differently because of what follows them.
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw DataError(path, QStringLiteral("cannot be read: %1").arg(file.errorString()));
+        throw DataError(path, QCoreApplication::translate("TextFile", "cannot be read: %1").arg(file.errorString()));
     return bytes;
 }

@@ -6,17 +6,12 @@
 
 namespace {
 
-constexpr int kPointsPerLetter = 1;
-constexpr int kLevelBonusPoints = 2;
-constexpr int kLevelBonusLives = 2;
 // The score is kept within 16 bits, as the high-score file has always held it.
 constexpr int kHighestScore = 32767;
-constexpr int kSecondsCutPerLevel = 5;
 // The clock warns when this many seconds or fewer are left.
 constexpr int kLastSeconds = 5;
 // How long a finished name stays on view before its box.
 constexpr int kFinishedNameMs = 250;
-const QString kNoName = QStringLiteral("I'm Stupid");
 
 // The high-score file holds one name per line, so a name pasted with line
 // breaks keeps its words on one line.
@@ -132,7 +127,7 @@ void Game::finishLevel()
         const QScopedValueRollback<bool> waiting(waiting_, true);
         view_.pause(kFinishedNameMs);
     }
-    message(level_.name(), QStringLiteral("Congratulations!!!"));
+    message(level_.name(), tr("Congratulations!!!"));
     // The reward comes with the next level, after the box.
     addPoints(kLevelBonusPoints);
     lives_ += kLevelBonusLives;
@@ -162,33 +157,38 @@ void Game::endGame()
     view_.showHighScores(table);
     const std::optional<int> place = table.placeFor(score_);
     if (!place) {
-        message(QStringLiteral("Game Over.. You scored %1\nIt was %2").arg(score_).arg(level_.name()));
+        message(tr("Game Over.. You scored %n\nIt was %1", nullptr, score_).arg(level_.name()));
         return;
     }
-    const QString answer = askName(QStringLiteral("Congratulations, you're place number %1 with %2 points.\n"
-                                                  "Last answer was %3")
+    //: %2: a number of points, such as "5 points"
+    const QString answer = askName(tr("Congratulations, you're place number %1 with %2.\nLast answer was %3")
                                        .arg(*place)
-                                       .arg(score_)
-                                       .arg(level_.name()));
-    lastName_ = answer.isEmpty() ? kNoName : oneLine(answer);
+                                       .arg(points(score_), level_.name()));
+    //: The name kept for a player who gave none: a joke at their expense.
+    lastName_ = answer.isEmpty() ? tr("I'm Stupid") : oneLine(answer);
     // The name box may have been open for minutes: the score is ranked again
     // against the file as it stands when it is saved.
     try {
         const std::optional<int> taken = files_.highScores.place(lastName_, score_);
         if (!taken) {
-            message(QStringLiteral("Other games took the high-score places meanwhile: %1 points no longer "
-                                   "earn a place.")
-                        .arg(score_));
+            message(tr("Other games took the high-score places meanwhile: %n points no longer earn a place.", nullptr,
+                       score_));
         } else if (*taken != *place) {
-            message(QStringLiteral("The high-score table changed meanwhile: %1 points took place number %2.")
-                        .arg(score_)
-                        .arg(*taken));
+            //: %1: a number of points, such as "5 points"
+            message(
+                tr("The high-score table changed meanwhile: %1 took place number %2.").arg(points(score_)).arg(*taken));
         }
     } catch (const SaveError &error) {
         // The old file is intact; the player plays on, but must know the
         // score was not kept.
         message(QString::fromUtf8(error.what()));
     }
+}
+
+QString Game::points(int score)
+{
+    //: Within a sentence of the boxes at the end of a game
+    return tr("%n points", "in a box", score);
 }
 
 QString Game::askName(const QString &prompt)

@@ -6,16 +6,24 @@
 #include "engine/Level.h"
 #include "engine/RandomSource.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The game: its rules and state. The window starts it and passes on the
 // player's moves and the clock's ticks; the game shows everything through
 // its GameView.
 class Game {
+    Q_DECLARE_TR_FUNCTIONS(Game)
+
 public:
+    // The rules, each written here alone: the window's rules box tells them.
     static constexpr int kStartingLives = 10;
     static constexpr int kFirstLevelSeconds = 100;
     static constexpr int kShortestLevelSeconds = 25;
+    static constexpr int kSecondsCutPerLevel = 5;
+    static constexpr int kPointsPerLetter = 1;
+    static constexpr int kLevelBonusPoints = 2;
+    static constexpr int kLevelBonusLives = 2;
 
     Game(GameView &view, RandomSource &random, DataFiles files);
 
@@ -39,6 +47,8 @@ private:
     // Ranks the final score and, when it earns a place, asks for the name and
     // saves it.
     void endGame();
+    // "5 points", within a box's sentence.
+    static QString points(int score);
     QString askName(const QString &prompt);
     void message(const QString &text, const QString &title = {});
 

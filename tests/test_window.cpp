@@ -5,18 +5,24 @@
 #include "GameFixture.h"
 #include "Release.h"
 #include "ui/AccessibleRoles.h"
+#include "ui/Countries.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
+#include "ui/Spoken.h"
+#include "ui/Translations.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
 
+// The game's catalogues, as the program installs them.
+Translations translations;
+
 struct WindowTest : GameFixture {
-    void open(const QString &scores = "40 30 20 10 5")
+    void open(const QString &scores = "40 30 20 10 5", const QString &origin = "Testland")
     {
-        writePlayers({"Testland:Anna", "Denmark:Kristoffer Christensen Andersen", "Denmark:Kristoffer Andersen"});
+        writePlayers({origin + ":Anna", "Denmark:Kristoffer Christensen Andersen", "Denmark:Kristoffer Andersen"});
         writeScores("Ann Ben Cy Di Ed", scores);
         window = std::make_unique<MainWindow>(files(), random);
         QObject::connect(window.get(), &MainWindow::ended, [this](int status) { endings.push_back(status); });
@@ -266,6 +272,139 @@ TEST_F(WindowTest, GameOverStopsTheClockAndADamagedFileEndsTheProgramNamingIt)
     EXPECT_EQ(endings, std::vector<int>({1}));
 }
 
+// The window, its boxes with Qt's buttons, and the screen reader's words in
+// the desktop's language (Brazil's Portuguese for Portugal's); a language
+// the game lacks plays in English.
+TEST_F(WindowTest, TheGameSpeaksTheDesktopsLanguage)
+{
+    const std::pair<const char *, const char *> languages[] = {
+        {"de_AT",
+         "Raten|Herkunft: Schweden|Leben|10 Leben|z: daneben. 4 Lücken. 4 Buchstaben verdeckt. 9 Leben "
+         "übrig. Punktestand 0.|Glückwunsch, du bist auf Platz 5 mit 1 Punkt.\nDie letzte Lösung war "
+         "Anna|Abbrechen|Ich bin doof"},
+        {"fr_CA",
+         "Proposer|Origine\u00a0: Suède|Nombre de vies|10 vies|z\u00a0: raté. 4 trous. 4 lettres à "
+         "trouver. Il reste 9 vies. Score\u00a0: 0.|Bravo, vous prenez la place numéro 5 avec 1 point.\nLa "
+         "dernière réponse était Anna|Annuler|Je suis un boulet"},
+        {"pt_PT",
+         "Chutar|Origem: Suécia|Vidas|10 vidas|z: errou. 4 lacunas. Letras ocultas: 4. Vidas: 9. "
+         "Pontuação: 0.|Parabéns, você ficou em 5º lugar com 1 ponto.\nA última resposta era Anna|Cancelar|"
+         "Sou uma Anta"},
+        {"sv_SE",
+         "Enter letter|This player is from Sweden|Number of lives|10 lives|z: missed. 4 blanks. 4 letters "
+         "hidden. 9 lives left. Score 0.|Congratulations, you're place number 5 with 1 points.\nLast answer "
+         "was Anna|Cancel|I'm Stupid"},
+    };
+    for (const auto &[locale, expected] : languages) {
+        translations.use(QLocale(QString::fromLatin1(locale)));
+        open("40 30 20 10 0", "Sweden");
+        QStringList seen{w().guessButton->text(), w().origin->text(),
+                         window->findChild<QLabel *>("livesHeading")->text(), w().lives->accessibleName()};
+        Level level(Player{"Anna", "Sweden"});
+        level.guess("z");
+        seen << spoken::guess(GuessResult::Missed, level, {9, 0});
+        inNextBox<QInputDialog>([&](QInputDialog *box) {
+            seen << box->labelText() << box->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->text();
+            box->reject();
+        });
+        typeAndEnter("a");
+        for (int life = 0; life < 10; ++life)
+            typeAndEnter("z");
+        EXPECT_EQ(seen.join(u'|') + u'|' + w().highScoreNames[4]->text(), QString::fromUtf8(expected)) << locale;
+    }
+    translations.use(QLocale(QLocale::English));
+}
+
+// Every language's texts fit their controls, the origin line with every
+// country: none is cut or elided, none wraps where its control has no room.
+TEST_F(WindowTest, EveryTextFitsInEveryLanguage)
+{
+    QStringList misfits;
+    for (const QString &catalogue : QDir(QStringLiteral(":/i18n")).entryList()) {
+        const QString language = catalogue.section(u'_', 1).section(u'.', 0, 0);
+        translations.use(QLocale(language));
+        open();
+        const auto fits = [&](const QWidget *control, const QRect &room, int flags, const QString &text) {
+            const QRect needed = control->fontMetrics().boundingRect(room, flags, text);
+            if (needed.width() > room.width() || needed.height() > room.height())
+                misfits << QStringLiteral("%1: \"%2\" in %3").arg(language, text, control->objectName());
+        };
+        for (const QString &country : shippedCountries()) {
+            window->showLevel(Level(Player{QStringLiteral("Anna"), country}), 100, {10, 0});
+            fits(w().origin, w().origin->contentsRect(), int(w().origin->alignment()), w().origin->text());
+        }
+        // Not the words of a language: the name, shown smaller when long, and the counters' digits.
+        const QSet<const QLabel *> numbersAndName{w().maskedName, w().lives, w().score, w().secondsLeft};
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            if (!numbersAndName.contains(label))
+                fits(label, label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
+        }
+        QStyleOptionButton button;
+        button.initFrom(w().guessButton);
+        fits(w().guessButton, w().guessButton->style()->subElementRect(QStyle::SE_PushButtonContents, &button),
+             Qt::AlignCenter, w().guessButton->text());
+    }
+    translations.use(QLocale(QLocale::English));
+    EXPECT_THAT(misfits, testing::IsEmpty());
+}
+
+// Under a catalogue that marks each of its texts, no text the player reads
+// or hears comes unmarked: each is in the catalogue.
+TEST_F(WindowTest, EveryTextShownOrSaidIsInTheCatalogue)
+{
+    QTranslator marking;
+    ASSERT_TRUE(marking.load(QStringLiteral(NOMILO_PSEUDO_CATALOGUE)));
+    QCoreApplication::installTranslator(&marking);
+    open("40 30 20 10 0");
+    QStringList texts;
+    const auto seeAll = [&] {
+        for (const QWidget *widget : window->findChildren<QWidget *>()) {
+            if (const auto *label = qobject_cast<const QLabel *>(widget))
+                texts << label->text();
+            if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+                texts << button->text();
+            texts << widget->accessibleName() << widget->accessibleDescription();
+        }
+    };
+    seeAll();
+    typeAndEnter("a");
+    key(QEvent::KeyPress, Qt::Key_A, "A");
+    seeAll();
+    key(QEvent::KeyPress, Qt::Key_Backspace);
+    inNextBox<QMessageBox>([&](QMessageBox *box) { texts << box->windowTitle(), box->accept(); });
+    typeAndEnter("n");
+    seeAll();
+    Level level(Player{"Ab Cd-E'f", "Sweden"});
+    level.guess("a");
+    texts << spoken::guess(GuessResult::Found, level, {1, 1}) << spoken::level(level, countryName("Sweden"), 1, {1, 1})
+          << spoken::alreadyTried("-") << spoken::clockWarning(1, ClockWarning::LastSeconds)
+          << spoken::clockWarning(0, ClockWarning::TimeUp);
+    inNextBox<QInputDialog>([&](QInputDialog *box) { texts << box->labelText(), box->reject(); });
+    for (int life = 0; life < 12; ++life)
+        typeAndEnter("z");
+    seeAll();
+    inNextBox<QMessageBox>([&](QMessageBox *box) { texts << box->text(), box->accept(); });
+    writeFile("database/hscores.txt", "Ann\r\nBen\r\n");
+    for (int life = 0; life < 12; ++life)
+        typeAndEnter("z");
+    QCoreApplication::removeTranslator(&marking);
+
+    // Left aside: what the files hold (names, a country not in the catalogue,
+    // the file's path), the program's name, the letters of a name read out.
+    const QRegularExpression data(QRegularExpression::escape(dir.path()) + "|Anna|Ann|Ben|Cy|Di|Ed|Testland|Nomilo"),
+        innermostMark(QStringLiteral("\u27e6[^\u27e6\u27e7]*\u27e7")), loneLetter(QStringLiteral("\\b\\p{L}\\b"));
+    QStringList unmarked;
+    for (const QString &text : texts) {
+        QString rest = QString(text).remove(data);
+        while (rest.contains(innermostMark))
+            rest.remove(innermostMark);
+        if (rest.remove(loneLetter).contains(QRegularExpression(QStringLiteral("\\p{L}"))))
+            unmarked << text;
+    }
+    EXPECT_THAT(unmarked, testing::IsEmpty());
+    EXPECT_GT(texts.filter(QChar(0x27e6)).size(), 60) << "the marks were seen";
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -276,6 +415,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(release::kName); // as the program does
     installAccessibleRoles();
+    translations.use(QLocale(QLocale::English));
     // A steady text cursor, so every picture of the letter box is the same.
     QApplication::setCursorFlashTime(0);
     ::testing::InitGoogleTest(&argc, argv);

@@ -7,6 +7,7 @@
 #include "ui/Fonts.h"
 #include "ui/OneLetterValidator.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -39,11 +40,24 @@ constexpr LabelLook kPlaceScore{colour::kWhite, colour::kBlack, Qt::AlignHCenter
 
 constexpr int kFramedIndent = 2;
 
-const QString kRulesText = QStringLiteral("Scoring points:\n"
-                                          "If you guess the right letter = 1 point\n"
-                                          "Next level = 2 points, 2 lives\n"
-                                          "\n"
-                                          "Starting time is 100sec -5sec for every level passed");
+// The rules box, told from the rules the game plays by.
+QString rulesText()
+{
+    const int perLetter = Game::kPointsPerLetter, levelPoints = Game::kLevelBonusPoints,
+              levelLives = Game::kLevelBonusLives;
+    //: %1: "1 point"; %2 and %3: "2 points", "2 lives"; %4 and %5: seconds
+    return QCoreApplication::translate("GameWidgets",
+                                       "Scoring points:\n"
+                                       "If you guess the right letter = %1\n"
+                                       "Next level = %2, %3\n"
+                                       "\n"
+                                       "Starting time is %4sec -%5sec for every level passed")
+        .arg(QCoreApplication::translate("GameWidgets", "%n points", "the rules box", perLetter),
+             QCoreApplication::translate("GameWidgets", "%n points", "the rules box", levelPoints),
+             QCoreApplication::translate("GameWidgets", "%n lives", "the rules box", levelLives))
+        .arg(Game::kFirstLevelSeconds)
+        .arg(Game::kSecondsCutPerLevel);
+}
 
 // A QLineEdit lays out its empty text with the application's font before it
 // takes its own; made while the application's font is its own, it loads no
@@ -141,21 +155,25 @@ GameWidgets createGameWidgets(QWidget *window)
     w.letterBox->setPalette(transparent);
     w.letterBox->setValidator(new OneLetterValidator(w.letterBox));
     w.letterBox->setAlignment(Qt::AlignCenter);
-    w.letterBox->setAccessibleName(QStringLiteral("Letter"));
+    w.letterBox->setAccessibleName(QCoreApplication::translate("GameWidgets", "Letter"));
 
-    w.guessButton = new FocusMarkedButton(QStringLiteral("Enter letter"), window);
+    w.guessButton = new FocusMarkedButton(QCoreApplication::translate("GameWidgets", "Enter letter"), window);
     w.guessButton->setObjectName(QStringLiteral("guessButton"));
     w.guessButton->setGeometry(8, 120, 81, 17);
     w.guessButton->setDefault(true);
 
     w.triedLetters = makeLabel(window, "triedLetters", {96, 136, 385, 17}, QString(), kTriedLetters);
-    w.origin = makeLabel(window, "origin", {96, 120, 385, 17}, QStringLiteral("This player is from"), kOrigin);
-    makeLabel(window, "rules", {248, 240, 233, 97}, kRulesText, kRules);
-    makeLabel(window, "livesHeading", {8, 160, 81, 17}, QStringLiteral("Number of lives"), kHeading);
+    w.origin = makeLabel(window, "origin", {96, 120, 385, 17},
+                         QCoreApplication::translate("GameWidgets", "This player is from"), kOrigin);
+    makeLabel(window, "rules", {248, 240, 233, 97}, rulesText(), kRules);
+    makeLabel(window, "livesHeading", {8, 160, 81, 17}, QCoreApplication::translate("GameWidgets", "Number of lives"),
+              kHeading);
     w.lives = makeLabel(window, "lives", {8, 176, 81, 57}, QString::number(Game::kStartingLives), kCounter);
-    makeLabel(window, "highScoresHeading", {8, 240, 233, 17}, QStringLiteral("High Scores"), kHeading);
+    makeLabel(window, "highScoresHeading", {8, 240, 233, 17}, QCoreApplication::translate("GameWidgets", "High Scores"),
+              kHeading);
     w.score = makeLabel(window, "score", {96, 176, 265, 57}, QStringLiteral("0"), kCounter);
-    makeLabel(window, "scoreHeading", {96, 160, 265, 17}, QStringLiteral("Score"), kHeading);
+    makeLabel(window, "scoreHeading", {96, 160, 265, 17}, QCoreApplication::translate("GameWidgets", "Score"),
+              kHeading);
     for (int row = 0; row < HighScoreTable::kPlaces; ++row) {
         const int y = 256 + 16 * row;
         const bool first = row == 0;
@@ -166,7 +184,7 @@ GameWidgets createGameWidgets(QWidget *window)
     }
     w.secondsLeft
         = makeLabel(window, "secondsLeft", {368, 176, 113, 57}, QString::number(Game::kFirstLevelSeconds), kCounter);
-    makeLabel(window, "timeHeading", {368, 160, 113, 17}, QStringLiteral("Time"), kHeading);
+    makeLabel(window, "timeHeading", {368, 160, 113, 17}, QCoreApplication::translate("GameWidgets", "Time"), kHeading);
 
     for (QLabel *counter : {w.lives, w.score, w.secondsLeft})
         counter->setFont(fonts::counter());

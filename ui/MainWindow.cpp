@@ -2,12 +2,14 @@
 
 #include "Release.h"
 #include "ui/Colours.h"
+#include "ui/Countries.h"
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
 #include "ui/ScreenReader.h"
 #include "ui/Spoken.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QIcon>
@@ -21,11 +23,12 @@
 #include <QScreen>
 #include <QThread>
 
+#include <algorithm>
+
 namespace {
 
 // The bracket is part of the title as players have always known it.
 const QString kTitle = QStringLiteral("%1 v%2  [03-06-27]").arg(release::kName, release::kVersion);
-constexpr QSize kClientSize(488, 344);
 // Room beside a box's title for its icon and the window manager's buttons.
 constexpr int kTitleBarAllowance = 140;
 
@@ -68,12 +71,14 @@ MainWindow::MainWindow(DataFiles files, RandomSource &random, QWidget *parent)
                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , widgets_(createGameWidgets(this))
     , screenReader_(new ScreenReader(this))
+    , translatesOrigins_(!files.ownList)
     , game_(*this, random, std::move(files))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(kTitle);
     setWindowIcon(trophyIcon());
-    setFixedSize(kClientSize);
+    // The background is cut to the window's size when the game is built.
+    setFixedSize(pictures::kBackground.width, pictures::kBackground.height);
 
     // A released Escape counts once it is clear no repeated press follows.
     escapeRelease_.setSingleShot(true);
@@ -117,7 +122,7 @@ void MainWindow::end(int status, const QString &why)
     widgets_.clock->stop();
     escapeRelease_.stop();
     if (!why.isEmpty()) {
-        QMessageBox box(QMessageBox::Critical, orApplicationName({}), QStringLiteral("Nomilo cannot go on.\n\n") + why,
+        QMessageBox box(QMessageBox::Critical, orApplicationName({}), tr("Nomilo cannot go on.\n\n%1").arg(why),
                         QMessageBox::Ok, this);
         box.setTextFormat(Qt::PlainText);
         execModal(box);
@@ -186,9 +191,11 @@ void MainWindow::showHighScores(const HighScoreTable &table)
         widgets_.highScoreNames.at(index)->setText(place.name);
         widgets_.highScorePoints.at(index)->setText(place.scoreText);
         // Read out as a table: "place 1, Ann", "40 points".
-        widgets_.highScoreNames.at(index)->setAccessibleName(
-            QStringLiteral("place %1, %2").arg(index + 1).arg(place.name));
-        widgets_.highScorePoints.at(index)->setAccessibleName(place.scoreText + QStringLiteral(" points"));
+        widgets_.highScoreNames.at(index)->setAccessibleName(tr("place %1, %2").arg(index + 1).arg(place.name));
+        // The score as the file writes it, its words in the number's form.
+        widgets_.highScorePoints.at(index)->setAccessibleName(
+            tr("%1 points", "a place's score", static_cast<int>(std::clamp(place.points, -1e9, 1e9)))
+                .arg(place.scoreText));
     }
 }
 
@@ -197,9 +204,13 @@ void MainWindow::showLevel(const Level &level, int seconds, Standing standing)
     // Each name starts at the normal size.
     setMaskedName(widgets_.maskedName, level.maskedName(), fonts::maskedName());
     widgets_.maskedName->setAccessibleDescription(spoken::maskedName(level));
-    widgets_.origin->setText(QStringLiteral("This player is from ") + level.origin());
+    // The shipped list's countries in the player's language; a list of the
+    // player's own as written.
+    const QString origin = translatesOrigins_ ? countryName(level.origin()) : level.origin();
+    //: %1: the player's country; the line must suit every country and players of either sex
+    widgets_.origin->setText(tr("This player is from %1").arg(origin));
     widgets_.triedLetters->clear();
-    screenReader_->say(spoken::level(level, seconds, standing));
+    screenReader_->say(spoken::level(level, origin, seconds, standing));
 }
 
 void MainWindow::showGuess(GuessResult result, const Level &level, Standing standing)
@@ -218,19 +229,19 @@ void MainWindow::showGuess(GuessResult result, const Level &level, Standing stan
 void MainWindow::showLives(int lives)
 {
     widgets_.lives->setText(QString::number(lives));
-    widgets_.lives->setAccessibleName(QStringLiteral("%1 lives").arg(lives));
+    widgets_.lives->setAccessibleName(tr("%n lives", "the lives counter", lives));
 }
 
 void MainWindow::showScore(int score)
 {
     widgets_.score->setText(QString::number(score));
-    widgets_.score->setAccessibleName(QStringLiteral("score %1").arg(score));
+    widgets_.score->setAccessibleName(tr("score %1").arg(score));
 }
 
 void MainWindow::showClock(int secondsLeft, ClockWarning warning)
 {
     widgets_.secondsLeft->setText(QString::number(secondsLeft));
-    widgets_.secondsLeft->setAccessibleName(QStringLiteral("%1 seconds left").arg(secondsLeft));
+    widgets_.secondsLeft->setAccessibleName(tr("%n seconds left", "the clock", secondsLeft));
     setBackground(widgets_.secondsLeft, clockColour(warning));
 }
 

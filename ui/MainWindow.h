@@ -63,6 +63,7 @@ private:
 
     GameWidgets widgets_;
     ScreenReader *screenReader_;
+    bool translatesOrigins_;
     Game game_;
     bool started_ = false;
     bool ended_ = false;

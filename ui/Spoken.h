@@ -13,7 +13,7 @@ QString maskedName(const Level &level);
 // "z: missed. A, 2 blanks, a. 2 letters hidden. 9 lives left. Score 1."
 QString guess(GuessResult result, const Level &level, Standing standing);
 // "New name, from Sweden: 4 blanks, space, 4 blanks. 95 seconds. 8 letters hidden. 12 lives left. Score 6."
-QString level(const Level &level, int seconds, Standing standing);
+QString level(const Level &level, const QString &origin, int secondsLeft, Standing standing);
 // A letter in the letter box that was tried before: "a: already tried in this level.".
 QString alreadyTried(const QString &letter);
 // What the clock's warning means, when it begins: "Time is running out: 5 seconds left.".
