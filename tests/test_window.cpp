@@ -45,10 +45,10 @@ struct WindowTest : GameFixture {
         QKeyEvent event(type, key, modifiers, text, repeat);
         QApplication::sendEvent(to ? to : w().letterBox, &event);
     }
-    void typeAndEnter(const QString &letter)
+    void typeAndEnter(const QString &letter, int times = 1)
     {
-        key(QEvent::KeyPress, Qt::Key_unknown, letter);
-        key(QEvent::KeyPress, Qt::Key_Return);
+        while (times-- > 0)
+            key(QEvent::KeyPress, Qt::Key_unknown, letter), key(QEvent::KeyPress, Qt::Key_Return);
     }
     void ticks(int count)
     {
@@ -250,8 +250,7 @@ TEST_F(WindowTest, GameOverStopsTheClockAndADamagedFileEndsTheProgramNamingIt)
         box->setTextValue("Zed"); // typed, but cancelled
         box->reject();
     });
-    for (int life = 0; life < 10; ++life)
-        typeAndEnter("z");
+    typeAndEnter("z", 10);
     EXPECT_EQ(inBox, "Nomilo 100 stopped") << "no tick reaches the window or the rules while the box is open";
     // The new game, its clock running; the table, as read again from the
     // file, shows that a cancelled name box still took the place.
@@ -264,8 +263,7 @@ TEST_F(WindowTest, GameOverStopsTheClockAndADamagedFileEndsTheProgramNamingIt)
         box->accept();
     });
     writeFile("database/hscores.txt", "Ann\r\nBen\r\n");
-    for (int life = 0; life < 10; ++life)
-        typeAndEnter("z");
+    typeAndEnter("z", 10);
     EXPECT_THAT(inBox.toStdString(), testing::HasSubstr("hscores.txt, line 3: the file ends here"));
     EXPECT_TRUE(inBox.endsWith(" stopped")) << "no tick may reach the rules while the error shows";
     EXPECT_EQ(endings, std::vector<int>({1}));
@@ -307,8 +305,7 @@ TEST_F(WindowTest, TheGameSpeaksTheDesktopsLanguage)
             box->reject();
         });
         typeAndEnter("a");
-        for (int life = 0; life < 10; ++life)
-            typeAndEnter("z");
+        typeAndEnter("z", 10);
         EXPECT_EQ(seen.join(u'|') + u'|' + w().highScoreNames[4]->text(), QString::fromUtf8(expected)) << locale;
     }
     translations.use(QLocale(QLocale::English));
@@ -374,13 +371,11 @@ TEST_F(WindowTest, EveryTextShownOrSaidIsInTheCatalogue)
           << spoken::alreadyTried("-") << spoken::clockWarning(1, ClockWarning::LastSeconds)
           << spoken::clockWarning(0, ClockWarning::TimeUp);
     inNextBox<QInputDialog>([&](QInputDialog *box) { texts << box->labelText(), box->reject(); });
-    for (int life = 0; life < 12; ++life)
-        typeAndEnter("z");
+    typeAndEnter("z", 12);
     seeAll();
     inNextBox<QMessageBox>([&](QMessageBox *box) { texts << box->text(), box->accept(); });
     writeFile("database/hscores.txt", "Ann\r\nBen\r\n");
-    for (int life = 0; life < 12; ++life)
-        typeAndEnter("z");
+    typeAndEnter("z", 12);
     QCoreApplication::removeTranslator(&marking);
 
     // Left aside: what the files hold (names, a country not in the catalogue,
