@@ -391,7 +391,6 @@ TEST_F(WindowTest, EveryTextShownOrSaidIsInTheCatalogue)
             unmarked << text;
     }
     EXPECT_THAT(unmarked, testing::IsEmpty());
-    EXPECT_GT(texts.filter(QChar(0x27e6)).size(), 60) << "the marks were seen";
 }
 
 } // namespace
