@@ -5,7 +5,8 @@
 namespace {
 
 // The origins of database/data.txt, for the catalogue of translations: a
-// country added there is added here too (a test compares the two).
+// country added there is added here too (`tools/translations check` compares
+// the two).
 constexpr const char *kCountries[] = {
     QT_TRANSLATE_NOOP("Country", "Algeria"),
     QT_TRANSLATE_NOOP("Country", "Argentina"),
