@@ -6,7 +6,7 @@
 set -euo pipefail
 
 play=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation)
-test=(libgtest-dev libgmock-dev python3 xvfb xauth xdotool imagemagick openbox clang libclang-rt-dev clang-format clang-tidy
+test=(libgtest-dev libgmock-dev python3 xvfb xauth xdotool imagemagick openbox clang libclang-rt-dev llvm clang-format clang-tidy
       dpkg-dev file lintian desktop-file-utils appstream man-db x11-utils weston qt6-wayland
       dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0)
 bench=(libbenchmark-dev libxcb-damage0-dev pkg-config xvfb xauth bc valgrind)
