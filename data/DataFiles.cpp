@@ -22,8 +22,9 @@ DataFiles locateDataFiles(const QString &programDir)
     const QString own
         = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/nomilo/");
     HighScoreFile highScores(own + QStringLiteral("hscores.txt"), shared + QStringLiteral("hscores.txt"));
-    if (QFileInfo::exists(own + QStringLiteral("data.txt"))) {
-        return {own + QStringLiteral("data.txt"), std::move(highScores),
+    const QString ownList = own + QStringLiteral("data.txt");
+    if (QFileInfo::exists(ownList)) {
+        return {ownList, std::move(highScores),
                 QCoreApplication::translate("DataFiles", "To play the shipped list again, move this file away."), true};
     }
     return {shared + QStringLiteral("data.txt"), std::move(highScores)};
